@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what building Dorvane needs, then configures and builds it in build/.
+# Sourced by run.sh and test.sh; pass "test" to also install what the tests need.
+set -euo pipefail
+
+dorvane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+dorvane_packages=(build-essential cmake qt6-base-dev qt6-webengine-dev libgl-dev
+                  fonts-dejavu-core xdg-utils file)
+dorvane_test_packages=(xvfb xauth xdotool tzdata)
+
+dorvane_install_packages() {
+    local wanted=("$@") missing=() package
+    command -v dpkg-query >/dev/null || {
+        echo "Not a Debian-like system: install CMake, a C++20 compiler and Qt 6 (Widgets, WebEngine, Test) yourself." >&2
+        return 0
+    }
+    for package in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+dorvane_build() {
+    cmake -S "$dorvane_root" -B "$dorvane_root/build" "$@"
+    cmake --build "$dorvane_root/build" --parallel "$(nproc 2>/dev/null || echo 2)"
+}

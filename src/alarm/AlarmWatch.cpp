@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// AlarmWatch: decides at each clock tick whether the alarm is due.
+#include "AlarmWatch.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+QDateTime localAt(qint64 msecs)
+{
+    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
+}
+
+bool reached(const QDateTime &local, QDate day, QTime alarm)
+{
+    return local.date() > day || (local.date() == day && local.time() >= alarm);
+}
+
+} // namespace
+
+void AlarmWatch::start(const QDateTime &now)
+{
+    m_previousTick = now;
+}
+
+bool AlarmWatch::isDue(const QDateTime &now, QTime alarm)
+{
+    const QDateTime previous = m_previousTick.isValid() ? m_previousTick : now;
+    m_previousTick = now;
+
+    const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
+    const QDate today = now.toLocalTime().date();
+    for (const QDate day : {today.addDays(-1), today}) {
+        const QDateTime due = occurrence(day, alarmSecond);
+        const qint64 late = due.msecsTo(now);
+        const bool secondSincePreviousTick = due.addMSecs(1000) > previous;
+        if (due.isValid() && late >= 0 && late < lateLimitMs && secondSincePreviousTick && due != m_lastFired) {
+            m_lastFired = due;
+            return true;
+        }
+    }
+    return false;
+}
+
+QDateTime AlarmWatch::occurrence(QDate day, QTime alarm)
+{
+    if (!day.isValid() || !alarm.isValid())
+        return {};
+    // The alarm's wall-clock reading as if it were UTC; the real moment lies
+    // one of the day's UTC offsets before it. A day has at most one change of
+    // offset, so the offsets at its start and its end are all there are.
+    const qint64 wallAsUtc = QDateTime(day, alarm, Qt::UTC).toMSecsSinceEpoch();
+    const qint64 offsetAtStart = day.startOfDay().offsetFromUtc() * 1000LL;
+    const qint64 offsetAtEnd = day.endOfDay().offsetFromUtc() * 1000LL;
+
+    std::optional<qint64> first;
+    for (const qint64 offset : {offsetAtStart, offsetAtEnd}) {
+        const QDateTime candidate = localAt(wallAsUtc - offset);
+        if (candidate.date() == day && candidate.time() == alarm)
+            first = std::min(first.value_or(wallAsUtc - offset), wallAsUtc - offset);
+    }
+    if (first)
+        return localAt(*first);
+
+    // The reading never shows: the clock jumps over it. Find the jump, the
+    // first moment at which the clock reads later than the alarm.
+    qint64 before = wallAsUtc - std::max(offsetAtStart, offsetAtEnd);
+    qint64 after = wallAsUtc - std::min(offsetAtStart, offsetAtEnd);
+    if (reached(localAt(before), day, alarm) || !reached(localAt(after), day, alarm))
+        return {};
+    while (after - before > 1) {
+        const qint64 middle = before + (after - before) / 2;
+        (reached(localAt(middle), day, alarm) ? after : before) = middle;
+    }
+    return localAt(after);
+}

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the main window, with the running clock and the alarm time.
+#include "Form1.h"
+
+#include "Clock.h"
+#include "FileSystemObject.h"
+#include "Fonts.h"
+#include "Opener.h"
+#include "SequentialFiles.h"
+#include "Text.h"
+#include "TickSchedule.h"
+#include "TimeText.h"
+#include "Twips.h"
+#include "WebPane.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <QTimer>
+
+namespace {
+
+// Where everything sits, in twips, as the window was drawn.
+namespace Layout {
+constexpr QSize client = Twips::size(5175, 2040);
+constexpr QRect dtAlarmTime = Twips::rect(3000, 840, 2205, 360);
+constexpr QRect mskTime = Twips::rect(420, 45, 4140, 960);
+constexpr QRect Command1 = Twips::rect(2400, 840, 615, 375);
+constexpr QRect Command2 = Twips::rect(0, 840, 1335, 375);
+constexpr QRect WebBrowser1 = Twips::rect(0, 1200, 5175, 855);
+constexpr QRect Command3 = Twips::rect(1330, 840, 1080, 375);
+} // namespace Layout
+
+const QColor orange(255, 128, 0);
+
+QPushButton *makeButton(const QString &caption, const QString &name, const QRect &geometry, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(Fonts::verdana(8.25));
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(const Services &services, QWidget *parent)
+    : QWidget(parent)
+    , m_clock(services.clock)
+    , m_opener(services.opener)
+    , m_files(services.files)
+    , m_pages(services.pages)
+{
+    setWindowTitle(QStringLiteral("Dorvane"));
+    setFixedSize(Layout::client);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, Qt::black);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    setFont(Fonts::verdana(27.75, true));
+
+    // Created bottom to top: the row of buttons overlaps the clock field's
+    // lower edge and must stay in front of it.
+    mskTime = new QLineEdit(this);
+    mskTime->setObjectName(QStringLiteral("mskTime"));
+    mskTime->setGeometry(Layout::mskTime);
+    mskTime->setFont(Fonts::verdana(27.75, true));
+    mskTime->setFrame(false);
+    mskTime->setReadOnly(true);
+    QPalette clockPalette = mskTime->palette();
+    clockPalette.setColor(QPalette::Base, Qt::black);
+    clockPalette.setColor(QPalette::Text, orange);
+    mskTime->setPalette(clockPalette);
+
+    WebBrowser1 = services.webPane;
+    WebBrowser1->setParent(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(Layout::WebBrowser1);
+
+    Command2 = makeButton(tr("Contact"), QStringLiteral("Command2"), Layout::Command2, this);
+    Command3 = makeButton(tr("Set File"), QStringLiteral("Command3"), Layout::Command3, this);
+    Command1 = makeButton(tr("Help"), QStringLiteral("Command1"), Layout::Command1, this);
+
+    dtAlarmTime = new QTimeEdit(this);
+    dtAlarmTime->setObjectName(QStringLiteral("dtAlarmTime"));
+    dtAlarmTime->setGeometry(Layout::dtAlarmTime);
+    dtAlarmTime->setFont(Fonts::verdana(12, true));
+    // AM and PM in English whatever the user's language, like the clock field.
+    dtAlarmTime->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    dtAlarmTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
+    dtAlarmTime->setWrapping(true);
+
+    setTabOrder(dtAlarmTime, mskTime);
+    setTabOrder(mskTime, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, WebBrowser1);
+    setTabOrder(WebBrowser1, Command3);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setSingleShot(true);
+    Timer2->setTimerType(Qt::PreciseTimer);
+
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(dtAlarmTime, &QTimeEdit::timeChanged, this, &Form1::dtAlarmTime_Change);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    Form_Load();
+    m_watch.start(m_clock.now());
+    armTimer();
+}
+
+void Form1::Form_Load()
+{
+    WebBrowser1->navigate(m_pages.pane);
+    mskTime->setInputMask(QString());
+    mskTime->setText(TimeText::Format(m_clock.now().time()));
+    RestoreAlarmTime();
+}
+
+void Form1::Timer2_Timer()
+{
+    CheckAlarm();
+    armTimer();
+}
+
+void Form1::armTimer()
+{
+    // Re-armed for just after the next second begins, so the display turns
+    // over with the real second and no second goes without a tick.
+    Timer2->start(TickSchedule::msecsToNextTick(m_clock.now()));
+}
+
+void Form1::CheckAlarm()
+{
+    const QDateTime now = m_clock.now();
+    mskTime->setText(TimeText::Format(now.time()));
+}
+
+void Form1::dtAlarmTime_Change()
+{
+    SaveAlarmTime(dtAlarmTime->time());
+}
+
+void Form1::SaveAlarmTime(QTime value)
+{
+    writeAlarmTimeFile(1, TimeText::Format(value));
+}
+
+void Form1::RestoreAlarmTime()
+{
+    const QTime noon(12, 0, 0);
+    QTime restored = noon;
+    if (FileSystemObject(m_files.drives()).FileExists(alarmTimeFile)) {
+        const qint16 fileNumber = OpenFile(alarmTimeFile);
+        if (fileNumber == -1) {
+            const SequentialFiles::Error error = m_files.lastError();
+            showNotice(tr("Dorvane could not read the alarm time from %1: %2.\n\n"
+                          "The alarm is set to 12:00 PM until you choose another time.")
+                           .arg(error.path, error.reason));
+        } else {
+            // An empty file or a line that is no time leaves noon, and the
+            // file as it is until the user picks a time.
+            restored = TimeText::Parse(Trim(m_files.lineInput(fileNumber))).value_or(noon);
+            (void)m_files.close(fileNumber);
+        }
+    } else {
+        const QString firstStartLine = QStringLiteral("00:00:00 pm");
+        writeAlarmTimeFile(2, firstStartLine);
+        restored = TimeText::Parse(firstStartLine).value_or(noon);
+    }
+    // Only the user's edits count as changes: restoring must not save.
+    const QSignalBlocker blocker(dtAlarmTime);
+    dtAlarmTime->setTime(restored);
+}
+
+qint16 Form1::OpenFile(const QString &xPath)
+{
+    return m_files.openIfExists(xPath);
+}
+
+bool Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
+{
+    if (m_files.openForOutput(alarmTimeFile, fileNumber)) {
+        m_files.printLine(fileNumber, line);
+        if (m_files.close(fileNumber)) {
+            m_saveFailureShown = false;
+            return true;
+        }
+    }
+    // One notice per run of failures: the picker changes with every click
+    // of its arrows, and a stack of identical notices helps nobody.
+    if (!m_saveFailureShown) {
+        m_saveFailureShown = true;
+        const SequentialFiles::Error error = m_files.lastError();
+        showNotice(tr("Dorvane could not save the alarm time to %1: %2.\n\n"
+                      "The alarm still rings at the time shown, but Dorvane will not "
+                      "remember it when it starts again.")
+                       .arg(error.path, error.reason));
+    }
+    return false;
+}
+
+void Form1::Command1_Click()
+{
+    OpenWebPage(m_pages.help);
+}
+
+void Form1::Command2_Click()
+{
+    OpenWebPage(m_pages.contact);
+}
+
+void Form1::OpenWebPage(const QUrl &address)
+{
+    m_opener.openAddress(address);
+}
+
+void Form1::showNotice(const QString &text)
+{
+    auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dorvane"), text, QMessageBox::Ok, this);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    // Not modal: the clock keeps running and the window stays usable.
+    notice->setWindowModality(Qt::NonModal);
+    // Shown once the event loop runs, so a notice from start-up comes after the window.
+    QTimer::singleShot(0, notice, &QWidget::show);
+}

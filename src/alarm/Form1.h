@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the main window, with the running clock and the alarm time.
+#pragma once
+
+#include "AlarmWatch.h"
+#include "WebPages.h"
+
+#include <QTime>
+#include <QWidget>
+
+class Clock;
+class Opener;
+class QLineEdit;
+class QPushButton;
+class QTimeEdit;
+class QTimer;
+class SequentialFiles;
+class WebPane;
+
+/**
+ * The program's one window: a clock field, the alarm-time picker, the Help,
+ * Contact and Set File buttons and a web pane. At the alarm second of every
+ * day it hands the chosen file to the desktop to open.
+ */
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// What the window needs of the world outside it.
+    struct Services {
+        const Clock &clock;
+        Opener &opener;
+        SequentialFiles &files;
+        WebPane *webPane; ///< taken over by the window
+        WebPages::Addresses pages;
+    };
+
+    /// The file that keeps the alarm time.
+    static inline const QString alarmTimeFile = QStringLiteral("C:\\9836v3.txt");
+
+    explicit Form1(const Services &services, QWidget *parent = nullptr);
+
+    /// Opens @p xPath for input when it exists; its file number, or -1.
+    qint16 OpenFile(const QString &xPath);
+
+private slots:
+    void Form_Load();
+    void Timer2_Timer();
+    void dtAlarmTime_Change();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    void CheckAlarm();
+    void SaveAlarmTime(QTime value);
+    void RestoreAlarmTime();
+    void OpenWebPage(const QUrl &address);
+
+    bool writeAlarmTimeFile(int fileNumber, const QString &line);
+    void armTimer();
+    void showNotice(const QString &text);
+
+    QLineEdit *mskTime;
+    WebPane *WebBrowser1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command1;
+    QTimeEdit *dtAlarmTime;
+    QTimer *Timer2;
+
+    const Clock &m_clock;
+    Opener &m_opener;
+    SequentialFiles &m_files;
+    const WebPages::Addresses m_pages;
+    AlarmWatch m_watch;
+    bool m_saveFailureShown = false;
+};

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Dorvane: builds the real services and opens the main window.
+#include "DesktopOpener.h"
+#include "DriveMap.h"
+#include "Form1.h"
+#include "SequentialFiles.h"
+#include "SiteRoot.h"
+#include "SystemClock.h"
+#include "WebPages.h"
+#include "WebPane.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    prepareWebPane();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dorvane"));
+
+    SystemClock clock;
+    DesktopOpener opener;
+    SequentialFiles files(DriveMap::forThisSystem());
+
+    Form1 window({clock, opener, files, createWebPane(), WebPages::onSite(siteRoot())});
+    window.show();
+    return app.exec();
+}

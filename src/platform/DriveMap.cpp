@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DriveMap: where the fixed drive-C paths of the settings files really live.
+#include "DriveMap.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+#include <QRegularExpression>
+#include <QStringList>
+
+DriveMap::DriveMap(const QString &driveCRoot)
+    : m_driveCRoot(QDir::cleanPath(driveCRoot))
+{
+}
+
+QString DriveMap::localPath(const QString &path) const
+{
+    if (m_driveCRoot.isEmpty())
+        return path;
+    const bool onDriveC = path.size() >= 3 && path.at(0).toUpper() == u'C' && path.at(1) == u':'
+        && (path.at(2) == u'\\' || path.at(2) == u'/');
+    if (!onDriveC)
+        return path;
+    // Built part by part, so that ".." cannot climb out of the root.
+    QStringList parts;
+    for (const QString &part : path.mid(3).split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts)) {
+        if (part == u"..") {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != u".") {
+            parts.append(part);
+        }
+    }
+    return m_driveCRoot + u'/' + parts.join(u'/');
+}
+
+bool DriveMap::prepareFolderFor(const QString &localPath, QString *error) const
+{
+    if (m_driveCRoot.isEmpty() || !localPath.startsWith(m_driveCRoot + u'/'))
+        return true;
+    if (QFileInfo(m_driveCRoot).isDir() || QDir().mkpath(m_driveCRoot))
+        return true;
+    // Name the culprit: most often a file stands where a folder should be.
+    for (QString folder = m_driveCRoot; !folder.isEmpty(); folder = QFileInfo(folder).path()) {
+        const QFileInfo info(folder);
+        if (info.exists() && !info.isDir()) {
+            *error = QObject::tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(folder));
+            return false;
+        }
+        if (info.exists() || info.isRoot())
+            break;
+    }
+    *error = QObject::tr("the folder %1 could not be created").arg(QDir::toNativeSeparators(m_driveCRoot));
+    return false;
+}

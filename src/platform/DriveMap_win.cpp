@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DriveMap: on Windows drive C is drive C.
+#include "DriveMap.h"
+
+DriveMap DriveMap::forThisSystem()
+{
+    return DriveMap();
+}

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SequentialFiles: numbered text files, opened for reading lines or for writing them.
+#include "SequentialFiles.h"
+
+#include "FileSystemObject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QObject>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QStringList>
+
+namespace {
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString decode(QByteArray bytes)
+{
+    // Files edited by hand often carry a UTF-8 byte-order mark.
+    static constexpr char bom[] = "\xEF\xBB\xBF";
+    if (bytes.startsWith(bom)) {
+        bytes.remove(0, 3);
+        return QStringDecoder(QStringDecoder::Utf8).decode(bytes);
+    }
+    return QStringDecoder(QStringDecoder::System).decode(bytes);
+}
+
+} // namespace
+
+struct SequentialFiles::OpenFile {
+    QStringList lines;
+    qsizetype nextLine = 0;
+    std::unique_ptr<QSaveFile> output;
+    QString localPath;
+};
+
+SequentialFiles::SequentialFiles(const DriveMap &drives)
+    : m_drives(drives)
+{
+}
+
+SequentialFiles::~SequentialFiles() = default;
+
+int SequentialFiles::freeFile() const
+{
+    int number = 1;
+    while (m_open.count(number))
+        ++number;
+    return number;
+}
+
+bool SequentialFiles::openForInput(const QString &path, int fileNumber)
+{
+    const QString local = m_drives.localPath(path);
+    if (m_open.count(fileNumber))
+        return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    QFile file(local);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(local, file.errorString());
+    auto entry = std::make_unique<OpenFile>();
+    entry->lines = splitLines(decode(file.readAll()));
+    if (file.error() != QFileDevice::NoError)
+        return fail(local, file.errorString());
+    entry->localPath = local;
+    m_open[fileNumber] = std::move(entry);
+    return true;
+}
+
+bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
+{
+    const QString local = m_drives.localPath(path);
+    if (m_open.count(fileNumber))
+        return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    QString reason;
+    if (!m_drives.prepareFolderFor(local, &reason))
+        return fail(local, reason);
+    auto entry = std::make_unique<OpenFile>();
+    entry->output = std::make_unique<QSaveFile>(local);
+    if (!entry->output->open(QIODevice::WriteOnly))
+        return fail(local, entry->output->errorString());
+    entry->localPath = local;
+    m_open[fileNumber] = std::move(entry);
+    return true;
+}
+
+QString SequentialFiles::lineInput(int fileNumber)
+{
+    const auto it = m_open.find(fileNumber);
+    if (it == m_open.end() || it->second->nextLine >= it->second->lines.size())
+        return {};
+    return it->second->lines.at(it->second->nextLine++);
+}
+
+void SequentialFiles::printLine(int fileNumber, const QString &text)
+{
+    const auto it = m_open.find(fileNumber);
+    if (it == m_open.end() || !it->second->output)
+        return;
+    QStringEncoder encoder(QStringEncoder::System);
+    QByteArray bytes = encoder.encode(text);
+    bytes.append("\r\n");
+    // A short write shows up as a failed commit in close().
+    it->second->output->write(bytes);
+}
+
+bool SequentialFiles::endOfFile(int fileNumber) const
+{
+    const auto it = m_open.find(fileNumber);
+    return it == m_open.end() || it->second->nextLine >= it->second->lines.size();
+}
+
+bool SequentialFiles::close(int fileNumber)
+{
+    const auto it = m_open.find(fileNumber);
+    if (it == m_open.end())
+        return true;
+    const std::unique_ptr<OpenFile> entry = std::move(it->second);
+    m_open.erase(it);
+    if (entry->output && !entry->output->commit())
+        return fail(entry->localPath, entry->output->errorString());
+    return true;
+}
+
+qint16 SequentialFiles::openIfExists(const QString &path)
+{
+    if (!FileSystemObject(m_drives).FileExists(path))
+        return -1;
+    const int number = freeFile();
+    if (!openForInput(path, number))
+        return -1;
+    return static_cast<qint16>(number);
+}
+
+bool SequentialFiles::fail(const QString &localPath, const QString &reason)
+{
+    m_lastError = {QDir::toNativeSeparators(localPath), reason};
+    return false;
+}

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SequentialFiles: numbered text files, opened for reading lines or for writing them.
+#pragma once
+
+#include "DriveMap.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+/**
+ * The table of open numbered files. A file number names one open file from
+ * its opening to its closing.
+ *
+ * Text is the local 8-bit encoding (UTF-8 unless the system says otherwise).
+ * Reading takes lines ended by CR LF, LF or CR and skips a leading UTF-8
+ * byte-order mark; writing ends every line with CR LF.
+ *
+ * A file opened for output is written whole or not at all: its new content
+ * goes to a temporary file that replaces the old one only when close()
+ * succeeds, so the old content survives any failure on the way.
+ *
+ * Paths go through the DriveMap given at construction.
+ */
+class SequentialFiles
+{
+public:
+    /// What went wrong with the last call that failed.
+    struct Error {
+        QString path;   ///< the local path, in the system's own notation
+        QString reason; ///< why, in plain words
+    };
+
+    explicit SequentialFiles(const DriveMap &drives);
+    ~SequentialFiles();
+    SequentialFiles(const SequentialFiles &) = delete;
+    SequentialFiles &operator=(const SequentialFiles &) = delete;
+
+    const DriveMap &drives() const { return m_drives; }
+
+    /// The lowest file number not in use.
+    int freeFile() const;
+
+    /// Opens the existing file @p path for reading lines from its start.
+    [[nodiscard]] bool openForInput(const QString &path, int fileNumber);
+
+    /// Opens @p path for writing; its old content stays until close() commits the new.
+    [[nodiscard]] bool openForOutput(const QString &path, int fileNumber);
+
+    /// The next line without its terminator; an empty string past the end.
+    QString lineInput(int fileNumber);
+
+    /// Writes @p text and CR LF.
+    void printLine(int fileNumber, const QString &text);
+
+    /// True when no further line can be read.
+    bool endOfFile(int fileNumber) const;
+
+    /// Closes the file; for output, commits what was written. False when that failed.
+    [[nodiscard]] bool close(int fileNumber);
+
+    /**
+     * Opens @p path for input under a free file number when the file exists.
+     * Returns that number, or -1 when there is no such file or it cannot be read.
+     */
+    qint16 openIfExists(const QString &path);
+
+    /// Why the last failing call failed.
+    Error lastError() const { return m_lastError; }
+
+private:
+    struct OpenFile;
+
+    bool fail(const QString &localPath, const QString &reason);
+
+    DriveMap m_drives;
+    std::map<int, std::unique_ptr<OpenFile>> m_open;
+    Error m_lastError;
+};

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SiteRoot: where the program's web pages come from.
+#include "SiteRoot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+QUrl siteRoot()
+{
+    const QString configured = QStringLiteral(DORVANE_SITE_ROOT);
+    if (!configured.isEmpty())
+        return QUrl(configured.endsWith(u'/') ? configured : configured + u'/');
+
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {
+        programDir + QStringLiteral("/site"),
+        programDir + QStringLiteral("/../share/dorvane/site"),
+    };
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate + QStringLiteral("/english")).isDir())
+            return QUrl::fromLocalFile(QDir::cleanPath(candidate) + u'/');
+    }
+    return {};
+}

@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Widget tests of the main window: start-up, the alarm-time file, layout and buttons.
+#include "DriveMap.h"
+#include "FakeClock.h"
+#include "FakeOpener.h"
+#include "FakeWebPane.h"
+#include "Form1.h"
+#include "SequentialFiles.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+
+namespace {
+
+const WebPages::Addresses pages = WebPages::onSite(QUrl(QStringLiteral("https://example.org/")));
+
+QList<QMessageBox *> notices()
+{
+    QList<QMessageBox *> shown;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+            shown.append(box);
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStartCreatesFile();
+    void loadOrder();
+    void restore_data();
+    void restore();
+    void saveOnUserEdit_data();
+    void saveOnUserEdit();
+    void typedTimeIsSaved();
+    void saveFailureToldOnce();
+    void layout_data();
+    void layout();
+    void tabOrder();
+    void helpAndContactOpenTheirPages();
+
+private:
+    QString alarmFile() const { return m_dir->filePath(QStringLiteral("9836v3.txt")); }
+    void writeAlarmFile(const QByteArray &bytes);
+    QByteArray alarmFileBytes() const;
+    Form1 *createForm();
+    QTimeEdit *picker() const { return m_form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SequentialFiles> m_files;
+    FakeClock m_clock{QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5))};
+    FakeOpener m_opener;
+    FakeWebPane *m_pane = nullptr;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->path()));
+    m_opener = FakeOpener();
+    m_pane = new FakeWebPane;
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    for (QMessageBox *box : notices())
+        delete box;
+}
+
+Form1 *TestForm1::createForm()
+{
+    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, m_pane, pages});
+    return m_form.get();
+}
+
+void TestForm1::writeAlarmFile(const QByteArray &bytes)
+{
+    QFile file(alarmFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray TestForm1::alarmFileBytes() const
+{
+    QFile file(alarmFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestForm1::firstStartCreatesFile()
+{
+    createForm();
+    QCOMPARE(alarmFileBytes(), QByteArray("00:00:00 pm\r\n"));
+    QCOMPARE(picker()->time(), QTime(12, 0, 0));
+    QCOMPARE(picker()->text(), QStringLiteral("12:00 PM"));
+    // The start time shows at once, before any tick.
+    QCOMPARE(m_form->findChild<QLineEdit *>(QStringLiteral("mskTime"))->text(), QStringLiteral("09:04:05 PM"));
+    QTest::qWait(20);
+    QVERIFY(notices().isEmpty());
+}
+
+void TestForm1::loadOrder()
+{
+    bool checked = false;
+    m_pane->onNavigate = [&](FakeWebPane *pane) {
+        // The pane comes first: the clock field is still blank, nothing restored.
+        const auto *clockField = pane->parentWidget()->findChild<QLineEdit *>(QStringLiteral("mskTime"));
+        QVERIFY(clockField);
+        QCOMPARE(clockField->text(), QString());
+        QVERIFY(!QFile::exists(alarmFile()));
+        checked = true;
+    };
+    createForm();
+    QVERIFY(checked);
+    QCOMPARE(m_pane->addresses, QList<QUrl>{pages.pane});
+    const auto *clockField = m_form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
+    QCOMPARE(clockField->inputMask(), QString());
+    QVERIFY(QFile::exists(alarmFile()));
+}
+
+void TestForm1::restore_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QTime>("restored");
+
+    QTest::newRow("spaces and lower case") << QByteArray(" 07:30:00 am \r\n") << QTime(7, 30, 0);
+    QTest::newRow("seconds kept") << QByteArray("06:45:10 PM\r\n") << QTime(18, 45, 10);
+    QTest::newRow("only the first line") << QByteArray("06:45:00 PM\r\n07:00:00 AM\r\n") << QTime(18, 45, 0);
+    QTest::newRow("LF and byte-order mark") << QByteArray("\xEF\xBB\xBF" "05:15:00 AM\n") << QTime(5, 15, 0);
+    QTest::newRow("24-hour, edited by hand") << QByteArray("17:20\r\n") << QTime(17, 20, 0);
+    QTest::newRow("empty file") << QByteArray() << QTime(12, 0, 0);
+    QTest::newRow("not a time") << QByteArray("wake me up\r\n") << QTime(12, 0, 0);
+    QTest::newRow("time on the second line only") << QByteArray("\r\n07:30:00 AM\r\n") << QTime(12, 0, 0);
+}
+
+void TestForm1::restore()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QTime, restored);
+    writeAlarmFile(content);
+    createForm();
+    QCOMPARE(picker()->time(), restored);
+    // Restoring is no change of the user's: the file stays as it was.
+    QCOMPARE(alarmFileBytes(), content);
+    QTest::qWait(20);
+    QVERIFY(notices().isEmpty());
+}
+
+void TestForm1::saveOnUserEdit_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("section");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QByteArray>("saved");
+
+    QTest::newRow("minute up, seconds kept")
+        << QByteArray("07:30:15 AM\r\n") << int(QDateTimeEdit::MinuteSection) << int(Qt::Key_Up) << QByteArray("07:31:15 AM\r\n");
+    QTest::newRow("hour down")
+        << QByteArray("07:30:00 AM\r\n") << int(QDateTimeEdit::HourSection) << int(Qt::Key_Down) << QByteArray("06:30:00 AM\r\n");
+    QTest::newRow("to the evening, several lines become one")
+        << QByteArray("06:45:00 AM\r\njunk\r\n") << int(QDateTimeEdit::AmPmSection) << int(Qt::Key_Up) << QByteArray("06:45:00 PM\r\n");
+    QTest::newRow("hour wraps past midnight")
+        << QByteArray("11:00:00 PM\r\n") << int(QDateTimeEdit::HourSection) << int(Qt::Key_Up) << QByteArray("12:00:00 AM\r\n");
+}
+
+void TestForm1::saveOnUserEdit()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, section);
+    QFETCH(int, key);
+    QFETCH(QByteArray, saved);
+    writeAlarmFile(content);
+    createForm();
+    picker()->setFocus();
+    picker()->setCurrentSection(QDateTimeEdit::Section(section));
+    QTest::keyClick(picker(), Qt::Key(key));
+    QCOMPARE(alarmFileBytes(), saved);
+}
+
+void TestForm1::typedTimeIsSaved()
+{
+    createForm();
+    picker()->setFocus();
+    picker()->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(picker(), QStringLiteral("06"));
+    picker()->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(picker(), QStringLiteral("45"));
+    picker()->setSelectedSection(QDateTimeEdit::AmPmSection);
+    QTest::keyClicks(picker(), QStringLiteral("PM"));
+    QCOMPARE(picker()->text(), QStringLiteral("06:45 PM"));
+    QCOMPARE(alarmFileBytes(), QByteArray("06:45:00 PM\r\n"));
+}
+
+void TestForm1::saveFailureToldOnce()
+{
+    // A file stands where the settings folder should be.
+    QFile blocker(m_dir->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("keep\r\n");
+    blocker.close();
+    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("blocker/dorvane"))));
+
+    createForm();
+    QCOMPARE(picker()->time(), QTime(12, 0, 0));
+    QTRY_COMPARE(notices().size(), 1);
+    const QString text = notices().first()->text();
+    QVERIFY2(text.contains(QStringLiteral("9836v3.txt")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("is a file, not a folder")), qPrintable(text));
+
+    picker()->setFocus();
+    picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClick(picker(), Qt::Key_Up);
+    QTest::keyClick(picker(), Qt::Key_Up);
+    QTest::qWait(20);
+    QCOMPARE(notices().size(), 1);
+    QCOMPARE(picker()->time(), QTime(12, 2, 0));
+
+    QFile existing(m_dir->filePath(QStringLiteral("blocker")));
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("keep\r\n"));
+}
+
+void TestForm1::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    // Pixels at 96 dpi from the drawn twips: 15 twips a pixel.
+    QTest::newRow("picker") << "dtAlarmTime" << QRect(200, 56, 147, 24);
+    QTest::newRow("clock field") << "mskTime" << QRect(28, 3, 276, 64);
+    QTest::newRow("Help") << "Command1" << QRect(160, 56, 41, 25);
+    QTest::newRow("Contact") << "Command2" << QRect(0, 56, 89, 25);
+    QTest::newRow("web pane") << "WebBrowser1" << QRect(0, 80, 345, 57);
+    QTest::newRow("Set File") << "Command3" << QRect(89, 56, 72, 25);
+}
+
+void TestForm1::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    createForm();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Dorvane"));
+    QCOMPARE(m_form->size(), QSize(345, 136));
+    const auto *control = m_form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void TestForm1::tabOrder()
+{
+    createForm();
+    QStringList order;
+    const QStringList names{"dtAlarmTime", "mskTime", "Command1", "Command2", "WebBrowser1", "Command3"};
+    QWidget *widget = picker();
+    do {
+        if (names.contains(widget->objectName()))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != picker());
+    QCOMPARE(order, names);
+}
+
+void TestForm1::helpAndContactOpenTheirPages()
+{
+    createForm();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    const QRect before = m_form->geometry();
+
+    QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(m_opener.addresses, (QList<QUrl>{QUrl(QStringLiteral("https://example.org/english/dorvane.htm")),
+                                             QUrl(QStringLiteral("https://example.org/english/contact.htm"))}));
+    QVERIFY(m_opener.documents.isEmpty());
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_form->windowState(), Qt::WindowNoState);
+    QCOMPARE(m_form->geometry(), before);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_Form1.moc"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program, started as a user starts it: the window maps, the settings
+# file appears, and Help and Contact reach the desktop's opener.
+source "$(dirname "$0")/lib.sh"
+
+body() {
+    e2e_start
+    timeout 10 sh -c "until [ -f '$e2e_config/9836v3.txt' ]; do sleep 0.1; done" ||
+        fail "the alarm-time file was not created"
+    [ "$(cat "$e2e_config/9836v3.txt")" = $'00:00:00 pm\r' ] || fail "unexpected first-start content"
+
+    e2e_click 180 68 # Help
+    e2e_wait_for_log '/english/dorvane.htm$' || fail "Help did not reach the opener"
+    e2e_click 44 68 # Contact
+    e2e_wait_for_log '/english/contact.htm$' || fail "Contact did not reach the opener"
+
+    xdotool search --onlyvisible --name '^Dorvane$' >/dev/null || fail "the window is gone after Help and Contact"
+    kill -0 "$e2e_pid" || fail "the program ended"
+    [ "$(grep -c -- '^--$' "$e2e_log")" -eq 2 ] || fail "expected exactly two openings"
+    echo "PASS: window mapped, settings file created, Help and Contact opened"
+}
+
+e2e_in_xvfb body

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared set-up of the end-to-end tests: a private home and settings folder,
+# and xdg-open's handlers replaced by a script that records what it is given.
+# Source it, then run the test body inside Xvfb with e2e_in_xvfb.
+set -euo pipefail
+
+e2e_program=${1:?usage: $0 path/to/dorvane}
+e2e_dir=$(mktemp -d /tmp/dorvane-e2e.XXXXXX)
+e2e_log="$e2e_dir/opened.log"
+e2e_config="$e2e_dir/config/dorvane"
+trap 'e2e_cleanup' EXIT
+
+e2e_cleanup() {
+    [ -n "${e2e_pid:-}" ] && kill "$e2e_pid" 2>/dev/null || true
+    rm -rf "$e2e_dir"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$e2e_log" ] && { echo "--- opened.log:" >&2; cat "$e2e_log" >&2; }
+    [ -f "$e2e_dir/program.log" ] && { echo "--- program output (last lines):" >&2; tail -n 20 "$e2e_dir/program.log" >&2; }
+    exit 1
+}
+
+export HOME="$e2e_dir/home"
+export XDG_CONFIG_HOME="$e2e_dir/config"
+export XDG_DATA_HOME="$e2e_dir/data"
+export XDG_CACHE_HOME="$e2e_dir/cache"
+export XDG_RUNTIME_DIR="$e2e_dir/runtime"
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID BROWSER QT_QPA_PLATFORM
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/applications" "$XDG_CACHE_HOME" "$e2e_dir/bin"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# One line per argument, one "--" after each call, and the time of the call.
+cat > "$e2e_dir/bin/record" <<RECORD
+#!/bin/sh
+{ printf 'at %s\n' "\$(date +%s.%N)"; printf '%s\n' "\$@"; echo --; } >> "$e2e_log"
+RECORD
+chmod +x "$e2e_dir/bin/record"
+
+cat > "$XDG_DATA_HOME/applications/dorvane-e2e-recorder.desktop" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Recorder
+Exec=$e2e_dir/bin/record %f
+NoDisplay=true
+DESKTOP
+
+{
+    echo "[Default Applications]"
+    for type in x-scheme-handler/http x-scheme-handler/https text/html text/plain audio/mpeg \
+                audio/x-wav application/octet-stream inode/x-empty; do
+        echo "$type=dorvane-e2e-recorder.desktop"
+    done
+} > "$XDG_CONFIG_HOME/mimeapps.list"
+
+# Starts the program in the background and waits for its main window to map.
+e2e_start() {
+    "$e2e_program" > "$e2e_dir/program.log" 2>&1 &
+    e2e_pid=$!
+    e2e_window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Dorvane$' | head -n 1) ||
+        fail "the main window did not appear"
+}
+
+# Waits up to $2 seconds for the log to hold a line matching $1.
+e2e_wait_for_log() {
+    local pattern=$1 seconds=${2:-10} waited=0
+    while ! grep -q -- "$pattern" "$e2e_log" 2>/dev/null; do
+        sleep 0.1
+        waited=$((waited + 1))
+        [ "$waited" -lt $((seconds * 10)) ] || return 1
+    done
+}
+
+# Clicks at x, y inside the main window.
+e2e_click() {
+    xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
+}
+
+# Runs the function named $1 inside a fresh Xvfb display.
+e2e_in_xvfb() {
+    if [ -z "${E2E_IN_XVFB:-}" ]; then
+        E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$0" "$e2e_program"
+    fi
+    "$1"
+}

@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the numbered text files and of where drive-C paths lead.
+#include "DriveMap.h"
+#include "FileSystemObject.h"
+#include "SequentialFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestSequentialFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void localPath_data();
+    void localPath();
+    void withoutRootPathsStay();
+
+    void readLines_data();
+    void readLines();
+    void printLineEndsWithCrLf();
+    void fileNumbers();
+    void openIfExists();
+    void fileExistsOnlyForFiles();
+
+    void driveRootCreatedWhenFirstWritten();
+    void failedWriteKeepsOldContent_data();
+    void failedWriteKeepsOldContent();
+    void uncommittedOutputKeepsOldContent();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSequentialFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestSequentialFiles::localPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("local"); // below the drive root, or absolute
+    QTest::newRow("alarm-time file") << "C:\\9836v3.txt" << "@/9836v3.txt";
+    QTest::newRow("lower-case drive letter") << "c:\\alarm_file.txt" << "@/alarm_file.txt";
+    QTest::newRow("forward slash") << "c:/alarm_file.txt" << "@/alarm_file.txt";
+    QTest::newRow("subfolder") << "C:\\Music\\song.mp3" << "@/Music/song.mp3";
+    QTest::newRow("cannot climb out of the root") << "C:\\..\\..\\etc\\passwd" << "@/etc/passwd";
+    QTest::newRow("other drive stays") << "D:\\song.mp3" << "D:\\song.mp3";
+    QTest::newRow("Unix path stays") << "/home/user/Music/song.mp3" << "/home/user/Music/song.mp3";
+    QTest::newRow("doubled separator stays") << "//song.mp3" << "//song.mp3";
+    QTest::newRow("drive letter alone stays") << "C:" << "C:";
+}
+
+void TestSequentialFiles::localPath()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, local);
+    const DriveMap drives(m_dir->path());
+    QCOMPARE(drives.localPath(path), QString(local).replace(QStringLiteral("@"), m_dir->path()));
+}
+
+void TestSequentialFiles::withoutRootPathsStay()
+{
+    QCOMPARE(DriveMap().localPath(QStringLiteral("C:\\9836v3.txt")), QStringLiteral("C:\\9836v3.txt"));
+}
+
+void TestSequentialFiles::readLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << QStringList{"one", "two"};
+    QTest::newRow("lone LF") << QByteArray("one\ntwo\n") << QStringList{"one", "two"};
+    QTest::newRow("lone CR") << QByteArray("one\rtwo") << QStringList{"one", "two"};
+    QTest::newRow("no final line end") << QByteArray("one\r\ntwo") << QStringList{"one", "two"};
+    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF" "07:30:00 AM\r\n")
+                                           << QStringList{"07:30:00 AM"};
+    QTest::newRow("empty line kept") << QByteArray("\r\nsecond\r\n") << QStringList{"", "second"};
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("UTF-8 text") << QByteArray("/home/zo\xC3\xAB/Musik/\xC3\xA9t\xC3\xA9.mp3\r\n")
+                                << QStringList{QStringLiteral("/home/zo\u00EB/Musik/\u00E9t\u00E9.mp3")};
+}
+
+void TestSequentialFiles::readLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    writeBytes(m_dir->filePath(QStringLiteral("f.txt")), bytes);
+
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QVERIFY(files.openForInput(QStringLiteral("C:\\f.txt"), 3));
+    QStringList read;
+    while (!files.endOfFile(3))
+        read.append(files.lineInput(3));
+    QCOMPARE(read, lines);
+    QCOMPARE(files.lineInput(3), QString()); // past the end
+    QVERIFY(files.close(3));
+}
+
+void TestSequentialFiles::printLineEndsWithCrLf()
+{
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QVERIFY(files.openForOutput(QStringLiteral("C:\\out.txt"), 1));
+    files.printLine(1, QStringLiteral("06:45:00 PM"));
+    files.printLine(1, QStringLiteral("/m\u00FCsic/\u00E9t\u00E9.mp3"));
+    QVERIFY(files.close(1));
+    QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("out.txt"))),
+             QByteArray("06:45:00 PM\r\n/m\xC3\xBCsic/\xC3\xA9t\xC3\xA9.mp3\r\n"));
+}
+
+void TestSequentialFiles::fileNumbers()
+{
+    writeBytes(m_dir->filePath(QStringLiteral("a.txt")), "a\r\n");
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QCOMPARE(files.freeFile(), 1);
+    QVERIFY(files.openForInput(QStringLiteral("C:\\a.txt"), 1));
+    QCOMPARE(files.freeFile(), 2);
+    QVERIFY(files.openForInput(QStringLiteral("C:\\a.txt"), 3));
+    QCOMPARE(files.freeFile(), 2);
+    QVERIFY2(!files.openForInput(QStringLiteral("C:\\a.txt"), 1), "a number in use is refused");
+    QVERIFY(files.close(1));
+    QCOMPARE(files.freeFile(), 1);
+    QVERIFY(files.close(3));
+    QVERIFY2(!files.openForInput(QStringLiteral("C:\\missing.txt"), 1), "no such file");
+    QCOMPARE(files.freeFile(), 1);
+}
+
+void TestSequentialFiles::openIfExists()
+{
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QCOMPARE(files.openIfExists(QStringLiteral("C:\\missing.txt")), qint16(-1));
+    QCOMPARE(files.freeFile(), 1);
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("missing.txt"))));
+
+    writeBytes(m_dir->filePath(QStringLiteral("there.txt")), "line\r\n");
+    const qint16 number = files.openIfExists(QStringLiteral("C:\\there.txt"));
+    QCOMPARE(number, qint16(1));
+    QCOMPARE(files.lineInput(number), QStringLiteral("line"));
+    QVERIFY(files.close(number));
+}
+
+void TestSequentialFiles::fileExistsOnlyForFiles()
+{
+    writeBytes(m_dir->filePath(QStringLiteral("file.txt")), "x");
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    const DriveMap drives(m_dir->path());
+    const FileSystemObject fso(drives);
+    QVERIFY(fso.FileExists(QStringLiteral("C:\\file.txt")));
+    QVERIFY(fso.FileExists(m_dir->filePath(QStringLiteral("file.txt"))));
+    QVERIFY(!fso.FileExists(QStringLiteral("C:\\folder")));
+    QVERIFY(!fso.FileExists(QStringLiteral("C:\\nothing.txt")));
+    QVERIFY(!fso.FileExists(QString()));
+}
+
+void TestSequentialFiles::driveRootCreatedWhenFirstWritten()
+{
+    const QString root = m_dir->filePath(QStringLiteral("config/dorvane"));
+    SequentialFiles files{DriveMap(root)};
+    QVERIFY(!FileSystemObject(files.drives()).FileExists(QStringLiteral("C:\\9836v3.txt")));
+    QVERIFY2(!QFileInfo::exists(root), "reading alone creates nothing");
+
+    QVERIFY(files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 2));
+    files.printLine(2, QStringLiteral("00:00:00 pm"));
+    QVERIFY(files.close(2));
+    QCOMPARE(contentOf(root + QStringLiteral("/9836v3.txt")), QByteArray("00:00:00 pm\r\n"));
+}
+
+void TestSequentialFiles::failedWriteKeepsOldContent_data()
+{
+    QTest::addColumn<QString>("root");     // relative to the temporary folder
+    QTest::addColumn<QString>("culprit");  // what the error names
+
+    QTest::newRow("root below a file") << "blocker/dorvane" << "blocker";
+    QTest::newRow("root is a file") << "blocker" << "blocker";
+}
+
+void TestSequentialFiles::failedWriteKeepsOldContent()
+{
+    QFETCH(QString, root);
+    QFETCH(QString, culprit);
+    writeBytes(m_dir->filePath(QStringLiteral("blocker")), "keep me\r\n");
+
+    SequentialFiles files{DriveMap(m_dir->filePath(root))};
+    QVERIFY(!files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 1));
+    const SequentialFiles::Error error = files.lastError();
+    QVERIFY2(error.path.endsWith(QStringLiteral("9836v3.txt")), qPrintable(error.path));
+    QVERIFY2(error.reason.contains(culprit), qPrintable(error.reason));
+    QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep me\r\n"));
+    QCOMPARE(files.freeFile(), 1);
+}
+
+void TestSequentialFiles::uncommittedOutputKeepsOldContent()
+{
+    const QString path = m_dir->filePath(QStringLiteral("record.txt"));
+    writeBytes(path, "/old/song.mp3\r\n");
+    {
+        SequentialFiles files{DriveMap(m_dir->path())};
+        QVERIFY(files.openForOutput(QStringLiteral("C:\\record.txt"), 1));
+        files.printLine(1, QStringLiteral("/new/so"));
+        QCOMPARE(contentOf(path), QByteArray("/old/song.mp3\r\n"));
+        // Destroyed without closing, as when the program is killed mid-write.
+    }
+    QCOMPARE(contentOf(path), QByteArray("/old/song.mp3\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("record.txt")});
+}
+
+QTEST_GUILESS_MAIN(TestSequentialFiles)
+#include "tst_SequentialFiles.moc"

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the target-file record: what is read back and how it is replaced.
+#include "DriveMap.h"
+#include "Module1.h"
+#include "SequentialFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestModule1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readTargetFile_data();
+    void readTargetFile();
+    void writeReplacesWithOneLine_data();
+    void writeReplacesWithOneLine();
+    void nothingComposedLeavesRecord();
+    void failedWriteLeavesRecord();
+    void openForInput();
+
+private:
+    QString record() const { return m_dir->filePath(QStringLiteral("settings/alarm_file.txt")); }
+    QString existing() const { return m_dir->filePath(QStringLiteral("music/song one.mp3")); }
+    void writeRecord(const QByteArray &bytes);
+    QByteArray recordBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SequentialFiles> m_files;
+};
+
+void TestModule1::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("music")));
+    QFile song(existing());
+    QVERIFY(song.open(QIODevice::WriteOnly));
+    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("settings"))));
+}
+
+void TestModule1::writeRecord(const QByteArray &bytes)
+{
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("settings")));
+    QFile file(record());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray TestModule1::recordBytes() const
+{
+    QFile file(record());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestModule1::readTargetFile_data()
+{
+    // In the record, @ stands for the existing song and # for a deleted one.
+    QTest::addColumn<QByteArray>("content"); // "<none>": no record at all
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("no record") << QByteArray("<none>") << "ERROR";
+    QTest::newRow("empty record") << QByteArray() << "";
+    QTest::newRow("existing file") << QByteArray("@\r\n") << "@";
+    QTest::newRow("spaces around the path") << QByteArray("   @  \r\n") << "@";
+    QTest::newRow("LF line end") << QByteArray("@\n") << "@";
+    QTest::newRow("no line end") << QByteArray("@") << "@";
+    QTest::newRow("deleted file") << QByteArray("#\r\n") << "ERROR";
+    QTest::newRow("empty line") << QByteArray("\r\n") << "ERROR";
+    QTest::newRow("last line decides: existing") << QByteArray("#\r\n@\r\n") << "@";
+    QTest::newRow("last line decides: deleted") << QByteArray("@\r\n#\r\n") << "ERROR";
+    QTest::newRow("a folder is not a file") << QByteArray("%\r\n") << "ERROR";
+}
+
+void TestModule1::readTargetFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, result);
+    if (content != "<none>") {
+        content.replace('@', existing().toUtf8());
+        content.replace('#', m_dir->filePath(QStringLiteral("music/deleted.mp3")).toUtf8());
+        content.replace('%', m_dir->filePath(QStringLiteral("music")).toUtf8());
+        writeRecord(content);
+    }
+    QCOMPARE(Module1::ReadTargetFile(*m_files), result.replace(QStringLiteral("@"), existing()));
+    QCOMPARE(m_files->freeFile(), 1);
+}
+
+void TestModule1::writeReplacesWithOneLine_data()
+{
+    QTest::addColumn<QByteArray>("before"); // "<none>": no record at all
+    QTest::newRow("no record yet") << QByteArray("<none>");
+    QTest::newRow("empty record") << QByteArray();
+    QTest::newRow("several lines") << QByteArray("/a.mp3\r\n/b.mp3\r\n/c.mp3\r\n");
+}
+
+void TestModule1::writeReplacesWithOneLine()
+{
+    QFETCH(QByteArray, before);
+    if (before != "<none>")
+        writeRecord(before);
+    const auto result = Module1::WriteTargetFile(*m_files, [&] { return std::optional<QString>(existing()); });
+    QCOMPARE(result, Module1::WriteResult::Written);
+    QCOMPARE(recordBytes(), existing().toUtf8() + "\r\n");
+    QCOMPARE(Module1::ReadTargetFile(*m_files), existing());
+    QCOMPARE(Module1::recordedPath(*m_files), existing());
+}
+
+void TestModule1::nothingComposedLeavesRecord()
+{
+    writeRecord("/old/choice.mp3\r\n");
+    const auto result = Module1::WriteTargetFile(*m_files, [] { return std::optional<QString>(); });
+    QCOMPARE(result, Module1::WriteResult::NothingToWrite);
+    QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
+}
+
+void TestModule1::failedWriteLeavesRecord()
+{
+    // The settings folder's parent is a file: nothing can be written there.
+    QFile blocker(m_dir->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SequentialFiles files{DriveMap(m_dir->filePath(QStringLiteral("blocker/settings")))};
+    bool composed = false;
+    const auto result = Module1::WriteTargetFile(files, [&] {
+        composed = true;
+        return std::optional<QString>(existing());
+    });
+    QCOMPARE(result, Module1::WriteResult::Failed);
+    QVERIFY(composed);
+    QVERIFY(files.lastError().path.endsWith(QStringLiteral("alarm_file.txt")));
+    QCOMPARE(Module1::ReadTargetFile(files), QStringLiteral("ERROR"));
+    QCOMPARE(files.freeFile(), 1);
+}
+
+void TestModule1::openForInput()
+{
+    QCOMPARE(Module1::OpenForInput(*m_files, QStringLiteral("c:\\alarm_file.txt")), qint16(-1));
+    writeRecord("x\r\n");
+    const qint16 number = Module1::OpenForInput(*m_files, QStringLiteral("c:\\alarm_file.txt"));
+    QCOMPARE(number, qint16(1));
+    QCOMPARE(m_files->lineInput(number), QStringLiteral("x"));
+    QVERIFY(m_files->close(number));
+}
+
+QTEST_GUILESS_MAIN(TestModule1)
+#include "tst_Module1.moc"
