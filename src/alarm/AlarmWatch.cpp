@@ -32,10 +32,11 @@ bool AlarmWatch::isDue(const QDateTime &now, QTime alarm)
     const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
     const QDate today = now.toLocalTime().date();
     for (const QDate day : {today.addDays(-1), today}) {
+        // Due when its second began since the previous tick: a value set in
+        // the picker counts from the next tick, as it would on a wall clock.
         const QDateTime due = occurrence(day, alarmSecond);
         const qint64 late = due.msecsTo(now);
-        const bool secondSincePreviousTick = due.addMSecs(1000) > previous;
-        if (due.isValid() && late >= 0 && late < lateLimitMs && secondSincePreviousTick && due != m_lastFired) {
+        if (due.isValid() && due > previous && late >= 0 && late < lateLimitMs && due != m_lastFired) {
             m_lastFired = due;
             return true;
         }

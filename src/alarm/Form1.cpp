@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "FileSystemObject.h"
 #include "Fonts.h"
+#include "Module1.h"
 #include "Opener.h"
 #include "SequentialFiles.h"
 #include "Text.h"
@@ -13,6 +14,7 @@
 #include "Twips.h"
 #include "WebPane.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -139,6 +141,29 @@ void Form1::CheckAlarm()
 {
     const QDateTime now = m_clock.now();
     mskTime->setText(TimeText::Format(now.time()));
+    const QTime alarm = dtAlarmTime->time();
+    if (!m_watch.isDue(now, alarm))
+        return;
+
+    const QString path = Module1::ReadTargetFile(m_files);
+    // "ERROR" and empty text stand for "nothing to open"; they must never
+    // reach the desktop, which would look for a file of that name.
+    if (path.isEmpty() || path == Module1::noTarget) {
+        const QString recorded = Module1::recordedPath(m_files);
+        alertNothingOpened(alarm, recorded.isEmpty()
+                                      ? tr("no file has been chosen. Choose one with Set File.")
+                                      : tr("the chosen file %1 cannot be found.").arg(recorded));
+        return;
+    }
+    if (!m_opener.openDocument(path))
+        alertNothingOpened(alarm, tr("the desktop could not open %1.").arg(path));
+}
+
+void Form1::alertNothingOpened(QTime alarm, const QString &why)
+{
+    QApplication::beep();
+    showNotice(tr("It is %1, the alarm time, but Dorvane could not open anything: %2")
+                   .arg(TimeText::Format(alarm), why));
 }
 
 void Form1::dtAlarmTime_Change()

@@ -59,6 +59,7 @@ private:
 
     bool writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
+    void alertNothingOpened(QTime alarm, const QString &why);
     void showNotice(const QString &text);
 
     QLineEdit *mskTime;

@@ -3,6 +3,7 @@
 #include "WebEnginePane.h"
 
 #include <QDesktopServices>
+#include <QOpenGLWidget>
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -35,6 +36,14 @@ WebEnginePane::WebEnginePane(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The engine's view draws through OpenGL. Were it the first such widget
+    // in a window already on screen, Qt would destroy and recreate that
+    // window to switch it over, and the window would flash away and back.
+    // A hidden OpenGL widget from the start makes the window right at once.
+    auto *primer = new QOpenGLWidget(this);
+    primer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    primer->setFocusPolicy(Qt::NoFocus);
+    primer->hide();
 }
 
 void WebEnginePane::navigate(const QUrl &address)

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QScopeGuard>
 #include <QTimeEdit>
+#include <QTimer>
 
 namespace {
 
@@ -52,6 +54,10 @@ private slots:
     void layout();
     void tabOrder();
     void helpAndContactOpenTheirPages();
+    void tickShowsTheTimeAndRearms();
+    void alarmOpensTargetOnce_data();
+    void alarmOpensTargetOnce();
+    void pickerChangeCountsFromNextTick();
 
 private:
     QString alarmFile() const { return m_dir->filePath(QStringLiteral("9836v3.txt")); }
@@ -59,10 +65,11 @@ private:
     QByteArray alarmFileBytes() const;
     Form1 *createForm();
     QTimeEdit *picker() const { return m_form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime")); }
+    void tickAt(const QString &time);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SequentialFiles> m_files;
-    FakeClock m_clock{QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5))};
+    FakeClock m_clock;
     FakeOpener m_opener;
     FakeWebPane *m_pane = nullptr;
     std::unique_ptr<Form1> m_form;
@@ -74,6 +81,7 @@ void TestForm1::init()
     QVERIFY(m_dir->isValid());
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->path()));
     m_opener = FakeOpener();
+    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5)));
     m_pane = new FakeWebPane;
 }
 
@@ -292,6 +300,113 @@ void TestForm1::helpAndContactOpenTheirPages()
     QVERIFY(m_form->isVisible());
     QCOMPARE(m_form->windowState(), Qt::WindowNoState);
     QCOMPARE(m_form->geometry(), before);
+}
+
+void TestForm1::tickAt(const QString &time)
+{
+    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime::fromString(time, QStringLiteral("hh:mm:ss.zzz"))));
+    QVERIFY(QMetaObject::invokeMethod(m_form.get(), "Timer2_Timer"));
+}
+
+void TestForm1::tickShowsTheTimeAndRearms()
+{
+    createForm();
+    const auto *clockField = m_form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
+    const auto *timer = m_form->findChild<QTimer *>(QStringLiteral("Timer2"));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+
+    tickAt(QStringLiteral("18:45:59.300"));
+    QCOMPARE(clockField->text(), QStringLiteral("06:45:59 PM"));
+    // Re-armed for just after the next second begins: 700 ms and the margin.
+    QVERIFY(timer->isActive());
+    QVERIFY2(timer->remainingTime() > 650 && timer->remainingTime() <= 702, qPrintable(QString::number(timer->remainingTime())));
+
+    tickAt(QStringLiteral("00:00:00.998"));
+    QCOMPARE(clockField->text(), QStringLiteral("12:00:00 AM"));
+    QVERIFY2(timer->remainingTime() <= 4, qPrintable(QString::number(timer->remainingTime())));
+}
+
+void TestForm1::alarmOpensTargetOnce_data()
+{
+    QTest::addColumn<QByteArray>("record"); // "<none>": no record; @ stands for an existing song
+    QTest::addColumn<bool>("openerWorks");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<QString>("notice"); // part of the notice, or empty for none
+
+    QTest::newRow("existing file") << QByteArray("@\r\n") << true << true << "";
+    QTest::newRow("path with spaces around") << QByteArray("  @  \r\n") << true << true << "";
+    QTest::newRow("no record") << QByteArray("<none>") << true << false << "no file has been chosen";
+    QTest::newRow("empty record") << QByteArray() << true << false << "no file has been chosen";
+    QTest::newRow("chosen file deleted") << QByteArray("/nowhere/gone.mp3\r\n") << true << false
+                                         << "the chosen file /nowhere/gone.mp3 cannot be found";
+    QTest::newRow("a file named ERROR") << QByteArray("ERROR\r\n") << true << false << "cannot be found";
+    QTest::newRow("desktop cannot open it") << QByteArray("@\r\n") << false << true << "the desktop could not open";
+}
+
+void TestForm1::alarmOpensTargetOnce()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(bool, openerWorks);
+    QFETCH(bool, opened);
+    QFETCH(QString, notice);
+
+    const QString song = m_dir->filePath(QStringLiteral("wake up $(x).mp3"));
+    QFile(song).open(QIODevice::WriteOnly);
+    // A file literally named ERROR where the program runs must stay unopened.
+    QFile(m_dir->filePath(QStringLiteral("ERROR"))).open(QIODevice::WriteOnly);
+    const QString workingDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
+    if (record != "<none>") {
+        QFile file(m_dir->filePath(QStringLiteral("alarm_file.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(record.replace('@', song.toUtf8()));
+    }
+    writeAlarmFile("07:30:00 AM\r\n");
+    m_opener.succeeds = openerWorks;
+    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
+    createForm();
+
+    tickAt(QStringLiteral("07:29:59.002"));
+    QVERIFY(m_opener.documents.isEmpty());
+    tickAt(QStringLiteral("07:30:00.002"));
+    tickAt(QStringLiteral("07:30:00.640"));
+    tickAt(QStringLiteral("07:30:01.002"));
+
+    QCOMPARE(m_opener.documents, opened ? QStringList{song} : QStringList{});
+    if (notice.isEmpty()) {
+        QTest::qWait(20);
+        QVERIFY(notices().isEmpty());
+    } else {
+        QTRY_COMPARE(notices().size(), 1);
+        const QString text = notices().first()->text();
+        QVERIFY2(text.contains(QStringLiteral("07:30:00 AM")), qPrintable(text));
+        QVERIFY2(text.contains(notice), qPrintable(text));
+        QVERIFY2(!notices().first()->isModal(), "the notice must not block the window");
+    }
+}
+
+void TestForm1::pickerChangeCountsFromNextTick()
+{
+    const QString song = m_dir->filePath(QStringLiteral("song.mp3"));
+    QFile(song).open(QIODevice::WriteOnly);
+    QFile record(m_dir->filePath(QStringLiteral("alarm_file.txt")));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write(song.toUtf8() + "\r\n");
+    record.close();
+    writeAlarmFile("07:30:00 AM\r\n");
+    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
+    createForm();
+
+    tickAt(QStringLiteral("07:29:59.002"));
+    picker()->setFocus();
+    picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClick(picker(), Qt::Key_Up);
+    tickAt(QStringLiteral("07:30:00.002"));
+    QVERIFY(m_opener.documents.isEmpty());
+    tickAt(QStringLiteral("07:31:00.002"));
+    QCOMPARE(m_opener.documents, QStringList{song});
 }
 
 QTEST_MAIN(TestForm1)

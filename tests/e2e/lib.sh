@@ -39,6 +39,18 @@ cat > "$e2e_dir/bin/record" <<RECORD
 RECORD
 chmod +x "$e2e_dir/bin/record"
 
+# xdg-open itself is a slow script; a wrapper in front of it notes the moment
+# the program handed something over, and what.
+e2e_handed="$e2e_dir/handed.log"
+e2e_real_xdg_open=$(command -v xdg-open) || { echo "FAIL: xdg-open is not installed" >&2; exit 1; }
+cat > "$e2e_dir/bin/xdg-open" <<WRAPPER
+#!/bin/sh
+printf 'at %s %s\n' "\$(date +%s.%N)" "\$*" >> "$e2e_handed"
+exec "$e2e_real_xdg_open" "\$@"
+WRAPPER
+chmod +x "$e2e_dir/bin/xdg-open"
+export PATH="$e2e_dir/bin:$PATH"
+
 cat > "$XDG_DATA_HOME/applications/dorvane-e2e-recorder.desktop" <<DESKTOP
 [Desktop Entry]
 Type=Application

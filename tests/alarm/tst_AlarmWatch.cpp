@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of when the alarm is due, tick by tick: once per day, never missed for a late tick.
+// Runs in Europe/Berlin (set by the test environment) for its daylight saving changes.
+#include "AlarmWatch.h"
+
+#include <QTest>
+
+namespace {
+
+// "yyyy-MM-dd hh:mm:ss.zzz" as local time, or as UTC with a trailing "Z"
+// (the only way to name one of the two readings of a repeated hour).
+QDateTime moment(const QString &text)
+{
+    const bool utc = text.endsWith(u'Z');
+    QDateTime parsed = QDateTime::fromString(utc ? text.chopped(1) : text, QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    parsed.setTimeSpec(utc ? Qt::UTC : Qt::LocalTime);
+    return parsed;
+}
+
+} // namespace
+
+class TestAlarmWatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void ticks_data();
+    void ticks();
+    void changedAlarmCountsFromNextTick();
+    void occurrence_data();
+    void occurrence();
+};
+
+void TestAlarmWatch::initTestCase()
+{
+    // The daylight saving rows below only mean something in this zone.
+    QCOMPARE(moment(QStringLiteral("2026-07-01 12:00:00.000")).offsetFromUtc(), 7200);
+    QCOMPARE(moment(QStringLiteral("2026-01-01 12:00:00.000")).offsetFromUtc(), 3600);
+}
+
+void TestAlarmWatch::ticks_data()
+{
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QString>("fires"); // one character per tick: X fires, . does not
+
+    const QString day = QStringLiteral("2026-06-15 ");
+    auto on = [&](const QStringList &times) {
+        QStringList moments;
+        for (const QString &time : times)
+            moments.append(time.contains(u'-') ? time : day + time);
+        return moments;
+    };
+
+    QTest::newRow("exact second fires once")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.002", "07:30:00.002", "07:30:01.002"}) << ".X.";
+    QTest::newRow("07:30:00 PM is not a 07:30:00 AM alarm")
+        << QTime(7, 30) << day + "19:29:58.500" << on({"19:29:59.002", "19:30:00.002", "19:30:01.002"}) << "...";
+    QTest::newRow("seconds of the alarm count")
+        << QTime(7, 30, 15) << day + "07:30:13.500" << on({"07:30:14.002", "07:30:15.002", "07:30:16.002"}) << ".X.";
+    QTest::newRow("two ticks in the alarm second fire once")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.002", "07:30:00.002", "07:30:00.700", "07:30:01.002"}) << ".X..";
+    QTest::newRow("tick lands late in the alarm second")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.990", "07:30:00.999", "07:30:01.002"}) << ".X.";
+    QTest::newRow("late tick, 45 s")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.002", "07:30:45.002", "07:30:46.002"}) << ".X.";
+    QTest::newRow("late tick, 60 s")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.002", "07:31:00.900", "07:31:01.002"}) << ".X.";
+    QTest::newRow("late tick, 61 s, let go")
+        << QTime(7, 30) << day + "07:29:58.500" << on({"07:29:59.002", "07:31:01.002", "07:31:02.002"}) << "...";
+    QTest::newRow("clock set forward over the alarm")
+        << QTime(7, 30) << day + "06:59:59.500" << on({"07:00:00.002", "08:00:00.002", "08:00:01.002"}) << "...";
+    QTest::newRow("clock set back after the alarm fires no second time")
+        << QTime(7, 30) << day + "07:29:58.500"
+        << on({"07:29:59.002", "07:30:00.002", "07:30:01.002", "07:29:50.002", "07:29:59.002", "07:30:00.002", "07:30:01.002"})
+        << ".X.....";
+    QTest::newRow("clock set back before the alarm, then it comes")
+        << QTime(7, 30) << day + "07:40:00.500" << on({"07:40:01.002", "07:29:58.002", "07:29:59.002", "07:30:00.002"}) << "...X";
+    QTest::newRow("started in the alarm second")
+        << QTime(7, 30) << day + "07:30:00.300" << on({"07:30:01.002", "07:30:02.002"}) << "..";
+    QTest::newRow("started after the alarm second")
+        << QTime(7, 30) << day + "07:30:01.300" << on({"07:30:02.002", "07:30:03.002"}) << "..";
+    QTest::newRow("midnight alarm at the rollover")
+        << QTime(0, 0) << day + "23:59:58.500" << on({"23:59:59.002", "2026-06-16 00:00:00.002", "2026-06-16 00:00:01.002"}) << ".X.";
+    QTest::newRow("last second of the day, tick late past midnight")
+        << QTime(23, 59, 59) << day + "23:59:57.500" << on({"23:59:58.002", "2026-06-16 00:00:20.002"}) << ".X";
+    QTest::newRow("every day again")
+        << QTime(7, 30) << day + "07:29:59.500"
+        << on({"07:30:00.002", "07:30:01.002", "2026-06-16 07:29:59.002", "2026-06-16 07:30:00.002", "2026-06-16 07:30:01.002"})
+        << "X..X.";
+
+    // 29 March 2026: clocks go from 02:00 CET straight to 03:00 CEST.
+    QTest::newRow("skipped hour: fires at the jump")
+        << QTime(2, 30) << "2026-03-29 01:59:58.500" << QStringList{"2026-03-29 01:59:59.002", "2026-03-29 03:00:00.002", "2026-03-29 03:00:01.002"} << ".X.";
+    QTest::newRow("skipped hour: start of the gap")
+        << QTime(2, 0) << "2026-03-29 01:59:58.500" << QStringList{"2026-03-29 01:59:59.002", "2026-03-29 03:00:00.002", "2026-03-29 03:00:01.002"} << ".X.";
+    QTest::newRow("skipped hour: late tick after the jump")
+        << QTime(2, 59, 59) << "2026-03-29 01:59:58.500" << QStringList{"2026-03-29 01:59:59.002", "2026-03-29 03:00:40.002"} << ".X";
+    QTest::newRow("skipped hour: the hour after is untouched")
+        << QTime(3, 30) << "2026-03-29 03:29:58.500" << QStringList{"2026-03-29 03:29:59.002", "2026-03-29 03:30:00.002"} << ".X";
+    // 25 October 2026: 02:00 to 03:00 comes twice, first in CEST (00:00Z), then in CET (01:00Z).
+    QTest::newRow("repeated hour fires once")
+        << QTime(2, 30) << "2026-10-25 00:29:58.500Z"
+        << QStringList{"2026-10-25 00:29:59.002Z", "2026-10-25 00:30:00.002Z", "2026-10-25 00:30:01.002Z",
+                       "2026-10-25 01:29:59.002Z", "2026-10-25 01:30:00.002Z", "2026-10-25 01:30:01.002Z"}
+        << ".X....";
+}
+
+void TestAlarmWatch::ticks()
+{
+    QFETCH(QTime, alarm);
+    QFETCH(QString, start);
+    QFETCH(QStringList, ticks);
+    QFETCH(QString, fires);
+    QCOMPARE(ticks.size(), fires.size());
+
+    AlarmWatch watch;
+    watch.start(moment(start));
+    QString fired;
+    for (const QString &tick : ticks) {
+        const QDateTime now = moment(tick);
+        QVERIFY2(now.isValid(), qPrintable(tick));
+        fired.append(watch.isDue(now, alarm) ? u'X' : u'.');
+    }
+    QCOMPARE(fired, fires);
+}
+
+void TestAlarmWatch::changedAlarmCountsFromNextTick()
+{
+    AlarmWatch watch;
+    watch.start(moment(QStringLiteral("2026-06-15 07:29:58.500")));
+    QVERIFY(!watch.isDue(moment(QStringLiteral("2026-06-15 07:29:59.002")), QTime(7, 30)));
+    QVERIFY(watch.isDue(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
+    // Set to the second on the clock, or one just passed: not fired after the fact.
+    QVERIFY(!watch.isDue(moment(QStringLiteral("2026-06-15 07:30:01.002")), QTime(7, 30, 0)));
+    QVERIFY(!watch.isDue(moment(QStringLiteral("2026-06-15 07:30:02.002")), QTime(7, 30, 1)));
+    // Set a few seconds ahead: fires when it comes, although today's alarm has fired.
+    QVERIFY(!watch.isDue(moment(QStringLiteral("2026-06-15 07:30:03.002")), QTime(7, 30, 4)));
+    QVERIFY(watch.isDue(moment(QStringLiteral("2026-06-15 07:30:04.002")), QTime(7, 30, 4)));
+}
+
+void TestAlarmWatch::occurrence_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("summer") << QDate(2026, 6, 15) << QTime(7, 30) << "2026-06-15 05:30:00.000Z";
+    QTest::newRow("winter") << QDate(2026, 1, 15) << QTime(7, 30) << "2026-01-15 06:30:00.000Z";
+    QTest::newRow("before the jump") << QDate(2026, 3, 29) << QTime(1, 59, 59) << "2026-03-29 00:59:59.000Z";
+    QTest::newRow("in the skipped hour") << QDate(2026, 3, 29) << QTime(2, 30) << "2026-03-29 01:00:00.000Z";
+    QTest::newRow("after the jump") << QDate(2026, 3, 29) << QTime(3, 0) << "2026-03-29 01:00:00.000Z";
+    QTest::newRow("repeated hour: first reading") << QDate(2026, 10, 25) << QTime(2, 30) << "2026-10-25 00:30:00.000Z";
+    QTest::newRow("after the repeated hour") << QDate(2026, 10, 25) << QTime(3, 0) << "2026-10-25 02:00:00.000Z";
+}
+
+void TestAlarmWatch::occurrence()
+{
+    QFETCH(QDate, day);
+    QFETCH(QTime, alarm);
+    QFETCH(QString, expected);
+    QCOMPARE(AlarmWatch::occurrence(day, alarm).toUTC(), moment(expected).toUTC());
+}
+
+QTEST_GUILESS_MAIN(TestAlarmWatch)
+#include "tst_AlarmWatch.moc"
