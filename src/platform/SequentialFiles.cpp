@@ -117,8 +117,10 @@ void SequentialFiles::printLine(int fileNumber, const QString &text)
     QStringEncoder encoder(QStringEncoder::System);
     QByteArray bytes = encoder.encode(text);
     bytes.append("\r\n");
-    // A short write shows up as a failed commit in close().
-    it->second->output->write(bytes);
+    QSaveFile &output = *it->second->output;
+    // A failed write must never be committed; close() reports it.
+    if (output.write(bytes) != bytes.size())
+        output.cancelWriting();
 }
 
 bool SequentialFiles::endOfFile(int fileNumber) const
@@ -134,8 +136,18 @@ bool SequentialFiles::close(int fileNumber)
         return true;
     const std::unique_ptr<OpenFile> entry = std::move(it->second);
     m_open.erase(it);
-    if (entry->output && !entry->output->commit())
-        return fail(entry->localPath, entry->output->errorString());
+    if (!entry->output)
+        return true;
+    QSaveFile &output = *entry->output;
+    // Flushed and checked here: QSaveFile would commit a file whose buffered
+    // content could not be written (a full disk) as if nothing went wrong.
+    if (!output.flush()) {
+        const QString reason = output.errorString();
+        output.cancelWriting();
+        return fail(entry->localPath, reason);
+    }
+    if (!output.commit())
+        return fail(entry->localPath, output.errorString());
     return true;
 }
 

@@ -2,10 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end tests: a private home and settings folder,
 # and xdg-open's handlers replaced by a script that records what it is given.
-# Source it, then run the test body inside Xvfb with e2e_in_xvfb.
+# Source it first thing: the test script then runs again inside a fresh Xvfb
+# display, and its body runs there with e2e_in_xvfb.
 set -euo pipefail
 
 e2e_program=${1:?usage: $0 path/to/dorvane}
+if [ -z "${E2E_IN_XVFB:-}" ]; then
+    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$0" "$@"
+fi
 e2e_dir=$(mktemp -d /tmp/dorvane-e2e.XXXXXX)
 e2e_log="$e2e_dir/opened.log"
 e2e_config="$e2e_dir/config/dorvane"
@@ -13,6 +17,9 @@ trap 'e2e_cleanup' EXIT
 
 e2e_cleanup() {
     [ -n "${e2e_pid:-}" ] && kill "$e2e_pid" 2>/dev/null || true
+    if mountpoint -q "$e2e_config" 2>/dev/null; then
+        umount "$e2e_config" || true
+    fi
     rm -rf "$e2e_dir"
 }
 
@@ -90,10 +97,7 @@ e2e_click() {
     xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
 }
 
-# Runs the function named $1 inside a fresh Xvfb display.
+# Runs the test body, the function named $1.
 e2e_in_xvfb() {
-    if [ -z "${E2E_IN_XVFB:-}" ]; then
-        E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$0" "$e2e_program"
-    fi
     "$1"
 }

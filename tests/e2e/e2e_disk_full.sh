@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program with its settings folder on a full disk: changing the alarm
+# time keeps the old file intact and tells the user, and the program runs on.
+# Needs a private mount namespace (root, or unprivileged user namespaces).
+if [ -z "${E2E_IN_NAMESPACE:-}" ]; then
+    unshare -m true 2>/dev/null || { echo "SKIP: cannot make a private mount namespace"; exit 77; }
+    E2E_IN_NAMESPACE=1 exec unshare -m "$BASH" "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+
+body() {
+    mkdir -p "$e2e_config"
+    mount -t tmpfs -o size=16k dorvane-full "$e2e_config" || { echo "SKIP: cannot mount a small disk"; exit 77; }
+    printf '07:30:00 AM\r\n' > "$e2e_config/9836v3.txt"
+    dd if=/dev/zero of="$e2e_config/filler" bs=1k count=64 2>/dev/null || true
+
+    e2e_start
+    e2e_click 245 68 # the picker's minutes
+    xdotool key Up
+    # The notice is a second window titled like the main one.
+    timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Dorvane\$' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
+        fail "no notice appeared; the file holds: $(cat "$e2e_config/9836v3.txt")"
+    [ "$(cat "$e2e_config/9836v3.txt")" = $'07:30:00 AM\r' ] || fail "the alarm-time file changed: $(cat "$e2e_config/9836v3.txt")"
+    ls -A "$e2e_config" | grep -v -x -e 9836v3.txt -e filler && fail "a temporary file was left behind"
+    kill -0 "$e2e_pid" || fail "the program ended"
+    echo "PASS: old alarm time kept on a full disk, the user told, the program running"
+}
+
+e2e_in_xvfb body
