@@ -208,13 +208,13 @@ qint16 Form1::OpenFile(const QString &xPath)
     return m_files.openIfExists(xPath);
 }
 
-bool Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
+void Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
 {
     if (m_files.openForOutput(alarmTimeFile, fileNumber)) {
         m_files.printLine(fileNumber, line);
         if (m_files.close(fileNumber)) {
             m_saveFailureShown = false;
-            return true;
+            return;
         }
     }
     // One notice per run of failures: the picker changes with every click
@@ -227,7 +227,6 @@ bool Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
                       "remember it when it starts again.")
                        .arg(error.path, error.reason));
     }
-    return false;
 }
 
 void Form1::Command1_Click()

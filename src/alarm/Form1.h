@@ -57,7 +57,7 @@ private:
     void RestoreAlarmTime();
     void OpenWebPage(const QUrl &address);
 
-    bool writeAlarmTimeFile(int fileNumber, const QString &line);
+    void writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
     void alertNothingOpened(QTime alarm, const QString &why);
     void showNotice(const QString &text);
