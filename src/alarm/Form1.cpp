@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "FileSystemObject.h"
 #include "Fonts.h"
+#include "frmSelectOneFile.h"
 #include "Module1.h"
 #include "Opener.h"
 #include "SequentialFiles.h"
@@ -110,6 +111,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     connect(dtAlarmTime, &QTimeEdit::timeChanged, this, &Form1::dtAlarmTime_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     Form_Load();
     m_watch.start(m_clock.now());
@@ -237,6 +239,14 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     OpenWebPage(m_pages.contact);
+}
+
+void Form1::Command3_Click()
+{
+    Module1::FilePattern = QStringLiteral("*.*");
+    // Made afresh for every showing, so nothing of the last choice lingers.
+    frmSelectOneFile dialog(m_files);
+    dialog.exec();
 }
 
 void Form1::OpenWebPage(const QUrl &address)

@@ -50,6 +50,7 @@ private slots:
     void dtAlarmTime_Change();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     void CheckAlarm();

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DirListBox: the folder the user is in, its ancestors and its subfolders.
+#pragma once
+
+#include <QListWidget>
+
+/**
+ * Lists the folders from the root down to the current one, then the current
+ * folder's subfolders one step further in; hidden folders are left out.
+ * Opening an item (double click, or Enter) makes it the current folder.
+ */
+class DirListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DirListBox(QWidget *parent = nullptr);
+
+    /// The current folder, in the system's notation.
+    QString path() const;
+
+    /**
+     * Makes @p folder the current folder and raises pathChanged() when it
+     * differs from the last one. False, with nothing changed, when @p folder
+     * is not an existing folder.
+     */
+    bool setPath(const QString &folder);
+
+signals:
+    void pathChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void open(const QModelIndex &index);
+    void fill();
+
+    QString m_path;
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DriveListBox: a drop-down list of the places to browse from.
+#include "DriveListBox.h"
+
+#include <QDir>
+#include <QSignalBlocker>
+
+DriveListBox::DriveListBox(QWidget *parent)
+    : QComboBox(parent)
+{
+    // Choosing the place already shown must still take the user back to its
+    // root, so every choice counts, not only a change of index.
+    connect(this, &QComboBox::activated, this, &DriveListBox::driveChanged);
+    setPlaces(Places::forThisSystem());
+}
+
+void DriveListBox::setPlaces(const QList<Places::Place> &places)
+{
+    const QSignalBlocker blocker(this);
+    m_places = places;
+    clear();
+    for (const Places::Place &place : places) {
+        const QString root = QDir::toNativeSeparators(place.root);
+        addItem(place.name.isEmpty() ? root : QStringLiteral("%1 [%2]").arg(root, place.name));
+    }
+}
+
+QString DriveListBox::drive() const
+{
+    const int index = currentIndex();
+    if (index < 0 || index >= m_places.size())
+        return QString();
+    return QDir::toNativeSeparators(m_places.at(index).root);
+}
+
+void DriveListBox::showPlaceOf(const QString &folder)
+{
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(int(Places::indexHolding(m_places, folder)));
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DriveListBox: a drop-down list of the places to browse from.
+#pragma once
+
+#include "Places.h"
+
+#include <QComboBox>
+
+/// Offers this system's places; the user picks one to browse from.
+class DriveListBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    /// Filled with Places::forThisSystem().
+    explicit DriveListBox(QWidget *parent = nullptr);
+
+    void setPlaces(const QList<Places::Place> &places);
+
+    /// The chosen place's folder, in the system's notation; empty when there is none.
+    QString drive() const;
+
+    /// Shows the place that holds @p folder, without raising driveChanged().
+    void showPlaceOf(const QString &folder);
+
+signals:
+    /// The user chose a place, even the one already shown.
+    void driveChanged();
+
+private:
+    QList<Places::Place> m_places;
+};

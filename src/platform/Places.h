@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Places: the folders a user can start browsing from on this system.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace Places {
+
+/// A folder offered in the drive list.
+struct Place {
+    QString root; ///< the folder, with "/" as separator
+    QString name; ///< a label shown beside it; may be empty
+};
+
+/**
+ * The places of this system, in the order to offer them: on Windows its
+ * drives; elsewhere the root folder, the home folder, and the file systems
+ * mounted where desktops and users put extra disks (/media, /mnt, /run/media).
+ */
+QList<Place> forThisSystem();
+
+/// Where browsing starts: the user's Music folder when it exists, else the home folder.
+QString startFolder();
+
+/// Whether two paths that differ only in case name the same file here.
+Qt::CaseSensitivity pathCaseSensitivity();
+
+/// The index in @p places of the nearest place that holds @p folder, or -1.
+qsizetype indexHolding(const QList<Place> &places, const QString &folder);
+
+} // namespace Places

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frmSelectOneFile: the dialog in which the user chooses the file the alarm opens.
+#include "frmSelectOneFile.h"
+
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
+#include "Fonts.h"
+#include "Module1.h"
+#include "Places.h"
+#include "SequentialFiles.h"
+#include "Twips.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+// Where everything sits, in twips, as the dialog was drawn.
+namespace Layout {
+constexpr QSize client = Twips::size(9195, 3885);
+constexpr QRect Drive1 = Twips::rect(60, 2895, 4500, 315);
+constexpr QRect Dir1 = Twips::rect(60, 60, 4500, 2790);
+constexpr QRect Command1 = Twips::rect(7035, 3420, 1455, 315);
+constexpr QRect cmdOk = Twips::rect(5475, 3420, 1455, 315);
+constexpr QRect File1 = Twips::rect(4620, 60, 4500, 3210);
+} // namespace Layout
+
+const QColor silver(192, 192, 192);
+const QColor green(0, 255, 0);
+
+void paintGreenOnBlack(QWidget *list)
+{
+    QPalette palette = list->palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, green);
+    list->setPalette(palette);
+}
+
+QPushButton *makeButton(const QString &caption, const QString &name, const QRect &geometry, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(Fonts::verdana(8.25, true));
+    // Enter in the lists must not press a button behind the user's back.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
+    : QDialog(parent)
+    , m_files(files)
+{
+    setObjectName(QStringLiteral("frmSelectOneFile"));
+    setWindowTitle(tr("Select Files"));
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(Layout::client);
+    QPalette dialogPalette = palette();
+    dialogPalette.setColor(QPalette::Window, silver);
+    setPalette(dialogPalette);
+    setAutoFillBackground(true);
+
+    // Created in tab order.
+    Drive1 = new DriveListBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(Layout::Drive1);
+    paintGreenOnBlack(Drive1);
+
+    Dir1 = new DirListBox(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(Layout::Dir1);
+    Dir1->setFont(Fonts::verdana(8.25));
+    paintGreenOnBlack(Dir1);
+
+    Command1 = makeButton(tr("Cancel"), QStringLiteral("Command1"), Layout::Command1, this);
+    cmdOk = makeButton(tr("Ok"), QStringLiteral("cmdOk"), Layout::cmdOk, this);
+
+    File1 = new FileListBox(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(Layout::File1);
+    File1->setFont(Fonts::verdana(8.25));
+    paintGreenOnBlack(File1);
+
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Command1);
+    setTabOrder(Command1, cmdOk);
+    setTabOrder(cmdOk, File1);
+
+    // Where the lists stand before anything is chosen, the same at every showing.
+    const QString start = Places::startFolder();
+    Dir1->setPath(start);
+    File1->setPath(start);
+    Drive1->showPlaceOf(start);
+
+    // Without a selection there is nothing for "Ok" to write.
+    cmdOk->setEnabled(false);
+    connect(File1, &FileListBox::listIndexChanged, cmdOk, [this](int index) { cmdOk->setEnabled(index >= 0); });
+
+    connect(Drive1, &DriveListBox::driveChanged, this, &frmSelectOneFile::Drive1_Change);
+    connect(Dir1, &DirListBox::pathChanged, this, &frmSelectOneFile::Dir1_Change);
+    connect(cmdOk, &QPushButton::clicked, this, &frmSelectOneFile::cmdOk_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmSelectOneFile::Command1_Click);
+
+    Form_Load();
+}
+
+void frmSelectOneFile::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        centreOnScreen();
+    QDialog::setVisible(visible);
+}
+
+void frmSelectOneFile::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Some window systems tell the frame only once the window has shown.
+    create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(screen->availableGeometry().center());
+    move(outer.topLeft());
+}
+
+void frmSelectOneFile::Form_Load()
+{
+    File1->setPattern(Module1::FilePattern);
+}
+
+void frmSelectOneFile::Drive1_Change()
+{
+    const QString chosen = Drive1->drive();
+    if (Dir1->setPath(chosen))
+        return;
+    Drive1->showPlaceOf(Dir1->path());
+    showNotice(tr("%1 cannot be opened: it is no longer there, or it is not a folder.").arg(chosen));
+}
+
+void frmSelectOneFile::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+    // Climbing out of a place with the folder list shows the place it led to.
+    Drive1->showPlaceOf(Dir1->path());
+}
+
+void frmSelectOneFile::cmdOk_Click()
+{
+    const auto result = Module1::WriteTargetFile(m_files, [this]() -> std::optional<QString> {
+        const QString folder = File1->path();
+        const int index = File1->listIndex();
+        if (index < 0)
+            return std::nullopt;
+        return folder + QDir::separator() + File1->list(index);
+    });
+    switch (result) {
+    case Module1::WriteResult::Written:
+        accept();
+        break;
+    case Module1::WriteResult::NothingToWrite:
+        break;
+    case Module1::WriteResult::Failed: {
+        const SequentialFiles::Error error = m_files.lastError();
+        showNotice(tr("Dorvane could not save your choice to %1: %2.\n\n"
+                      "The file the alarm opens has not changed. "
+                      "Press Ok to try again, or Cancel to keep it.")
+                       .arg(error.path, error.reason));
+        break;
+    }
+    }
+}
+
+void frmSelectOneFile::Command1_Click()
+{
+    reject();
+}
+
+void frmSelectOneFile::showNotice(const QString &text)
+{
+    auto *notice = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    // No nested event loop: the notice waits on top of this dialog only.
+    notice->open();
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program, as a user chooses a song: Set File, a folder opened with
+# the keyboard, a file picked with the mouse and the arrow keys, then Ok.
+source "$(dirname "$0")/lib.sh"
+
+music="$HOME/Music"
+mkdir -p "$music/Morning Songs" "$music/Other"
+for song in "a first.mp3" "Morning Songs/birds.wav" "Morning Songs/wake up call.mp3"; do
+    printf 'sound' > "$music/$song"
+done
+record="$e2e_config/alarm_file.txt"
+
+# Waits for the chooser to map and points the keyboard at it.
+open_chooser() {
+    e2e_click 125 68 # Set File
+    chooser=$(timeout 10 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
+        fail "Set File did not show the chooser"
+    xdotool mousemove --window "$chooser" 300 240
+    xdotool windowfocus --sync "$chooser"
+}
+
+chooser_gone() {
+    timeout 10 sh -c "while xdotool search --onlyvisible --name '^Select Files\$' >/dev/null; do sleep 0.1; done"
+}
+
+body() {
+    e2e_start
+
+    open_chooser
+    # The drive list has the focus; Tab leads to the folder list, whose
+    # highlight stands on Music, and Down to its first subfolder.
+    xdotool key --delay 100 Tab Down Return
+    sleep 0.3
+    xdotool mousemove --window "$chooser" 360 12 click 1 # the first file: birds.wav
+    xdotool key Down                                     # the next: wake up call.mp3
+    sleep 0.3
+    xdotool mousemove --window "$chooser" 413 238 click 1 # Ok
+    chooser_gone || fail "Ok did not close the chooser"
+    [ -f "$record" ] || fail "Ok wrote no record"
+    printf '%s\r\n' "$music/Morning Songs/wake up call.mp3" | cmp -s - "$record" ||
+        fail "the record holds $(od -c "$record" | head -n 5)"
+
+    # A second showing, left with Escape, keeps the record as it was.
+    open_chooser
+    xdotool mousemove --window "$chooser" 360 12 click 1
+    xdotool key Escape
+    chooser_gone || fail "Escape did not close the chooser"
+    printf '%s\r\n' "$music/Morning Songs/wake up call.mp3" | cmp -s - "$record" ||
+        fail "leaving with Escape changed the record"
+
+    kill -0 "$e2e_pid" || fail "the program ended"
+    echo "PASS: the chosen song is in the record; Escape kept it"
+}
+
+e2e_in_xvfb body

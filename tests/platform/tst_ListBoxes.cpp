@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Widget tests of the folder and file lists and of the places they start from.
+#include "DirListBox.h"
+#include "FileListBox.h"
+#include "Places.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QStringList texts(const QListWidget &list)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items.append(list.item(i)->text());
+    return items;
+}
+
+} // namespace
+
+class TestListBoxes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void fileList_data();
+    void fileList();
+    void dirListShowsWhereTheUserIs();
+    void dirListRefusesWhatIsNoFolder();
+    void places();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestListBoxes::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("HOME", m_dir->filePath(QStringLiteral("home")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
+}
+
+void TestListBoxes::fileList_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("listed");
+    const QStringList every{"A.wav", "alarm", "b song.mp3", "README", "track.MP3"};
+    QTest::newRow("*.* takes names without a dot") << "*.*" << every;
+    QTest::newRow("empty") << "" << every;
+    QTest::newRow("case does not matter") << "*.mp3" << QStringList{"b song.mp3", "track.MP3"};
+    QTest::newRow("several, with spaces") << " *.WAV ; readme" << QStringList{"A.wav", "README"};
+    QTest::newRow("*.* among others") << "*.mp3;*.*" << every;
+    QTest::newRow("nothing matches") << "*.ogg" << QStringList();
+}
+
+void TestListBoxes::fileList()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, listed);
+    for (const char *name : {"b song.mp3", "A.wav", "README", "alarm", "track.MP3", ".hidden.mp3", ".profile"})
+        touch(m_dir->filePath(QLatin1String(name)));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.mp3")));
+
+    FileListBox files;
+    files.setPattern(pattern);
+    files.setPath(m_dir->path());
+    QCOMPARE(texts(files), listed);
+    if (listed.isEmpty())
+        return;
+
+    QSignalSpy changes(&files, &FileListBox::listIndexChanged);
+    files.setCurrentRow(listed.size() - 1);
+    QCOMPARE(files.list(files.listIndex()), listed.last());
+    // Listing again, as a new folder does, leaves nothing selected and says so.
+    files.setPath(m_dir->path());
+    QCOMPARE(files.listIndex(), -1);
+    QCOMPARE(changes.size(), 2);
+    QCOMPARE(changes.at(1).at(0).toInt(), -1);
+}
+
+void TestListBoxes::dirListShowsWhereTheUserIs()
+{
+    const QString here = m_dir->filePath(QStringLiteral("a/Here"));
+    for (const char *sub : {"zeta", "Alpha", ".hidden", "beta"})
+        QVERIFY(QDir().mkpath(here + u'/' + QLatin1String(sub)));
+    touch(here + QStringLiteral("/file.txt"));
+
+    DirListBox folders;
+    QSignalSpy changes(&folders, &DirListBox::pathChanged);
+    QVERIFY(folders.setPath(QDir::toNativeSeparators(here + u'/')));
+    QCOMPARE(folders.path(), QDir::toNativeSeparators(here));
+    QStringList expected{QDir::toNativeSeparators(QDir::rootPath())};
+    expected += here.split(u'/', Qt::SkipEmptyParts);
+    expected += QStringList{"Alpha", "beta", "zeta"};
+    QCOMPARE(texts(folders), expected);
+    QCOMPARE(folders.currentItem()->text(), QStringLiteral("Here"));
+    QVERIFY(folders.setPath(here));
+    QCOMPARE(changes.size(), 1); // the same folder again is no change
+}
+
+void TestListBoxes::dirListRefusesWhatIsNoFolder()
+{
+    touch(m_dir->filePath(QStringLiteral("plain")));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("gone")));
+    DirListBox folders;
+    QVERIFY(folders.setPath(m_dir->path()));
+    QSignalSpy changes(&folders, &DirListBox::pathChanged);
+    QVERIFY(!folders.setPath(m_dir->filePath(QStringLiteral("plain"))));
+    QVERIFY(!folders.setPath(m_dir->filePath(QStringLiteral("plain/below"))));
+
+    // A folder removed after it was listed drops off the list when opened.
+    QVERIFY(QDir(m_dir->path()).rmdir(QStringLiteral("gone")));
+    folders.setCurrentRow(folders.count() - 1);
+    QCOMPARE(folders.currentItem()->text(), QStringLiteral("gone"));
+    QTest::keyClick(&folders, Qt::Key_Return);
+    QVERIFY(!texts(folders).contains(QStringLiteral("gone")));
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(folders.path(), QDir::toNativeSeparators(m_dir->path()));
+}
+
+void TestListBoxes::places()
+{
+    const QString home = m_dir->filePath(QStringLiteral("home"));
+    const QList<Places::Place> places = Places::forThisSystem();
+    QVERIFY(places.size() >= 2);
+    QCOMPARE(places.at(0).root, QDir::rootPath());
+    QCOMPARE(places.at(1).root, home);
+    // Whatever else is mounted here (/proc, /sys, bind mounts) is no place for music.
+    static const QRegularExpression userMount(QStringLiteral("^(/media|/mnt|/run/media)/"));
+    for (qsizetype i = 2; i < places.size(); ++i)
+        QVERIFY2(userMount.match(places.at(i).root).hasMatch(), qPrintable(places.at(i).root));
+    QCOMPARE(Places::indexHolding(places, home + QStringLiteral("2")), 0);
+
+    QVERIFY(QDir().mkpath(home));
+    QCOMPARE(Places::startFolder(), home);
+    QVERIFY(QDir(home).mkdir(QStringLiteral("Music")));
+    QCOMPARE(Places::startFolder(), home + QStringLiteral("/Music"));
+    QCOMPARE(Places::indexHolding(places, Places::startFolder()), 1);
+}
+
+QTEST_MAIN(TestListBoxes)
+#include "tst_ListBoxes.moc"

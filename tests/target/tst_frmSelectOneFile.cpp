@@ -1,0 +1,444 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Widget tests of the chooser dialog, shown modally as Set File shows it.
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "DriveMap.h"
+#include "FakeClock.h"
+#include "FakeOpener.h"
+#include "FakeWebPane.h"
+#include "FileListBox.h"
+#include "Form1.h"
+#include "Module1.h"
+#include "SequentialFiles.h"
+#include "frmSelectOneFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+namespace {
+
+// What exec() gives when the steps left the dialog open and the test closed it.
+constexpr int stillOpen = 99;
+
+void clickItem(QListWidget *list, const QString &text, bool twice = false)
+{
+    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const QPoint where = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+    if (twice) {
+        // What the window system delivers for the second click of a double click.
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
+    }
+}
+
+QStringList itemsOf(const FileListBox *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->listCount(); ++i)
+        items.append(list->list(i));
+    return items;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestFrmSelectOneFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void okWritesSelectedFile_data();
+    void okWritesSelectedFile();
+    void leavingKeepsRecord_data();
+    void leavingKeepsRecord();
+    void okWithoutSelection();
+    void failedWriteKeepsDialogOpen();
+    void fileListFollowsFolder_data();
+    void fileListFollowsFolder();
+    void driveChangeMovesLists_data();
+    void driveChangeMovesLists();
+    void vanishedPlaceIsRefused();
+    void layout_data();
+    void layout();
+    void appearance();
+    void setFileShowsFreshChooserWhileClockRuns();
+
+private:
+    QString home() const { return m_dir->filePath(QStringLiteral("home")); }
+    QString music() const { return home() + QStringLiteral("/Music"); }
+    QString record() const { return m_dir->filePath(QStringLiteral("settings/alarm_file.txt")); }
+    QByteArray recordBytes() const;
+    int runDialog(const std::function<void(frmSelectOneFile &)> &steps);
+    template<typename T>
+    static T *control(const QWidget &dialog, const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
+    Form1 *createForm();
+    void whenChooserShown(const std::function<void(frmSelectOneFile &)> &steps);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SequentialFiles> m_files;
+    FakeClock m_clock{QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5))};
+    FakeOpener m_opener;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestFrmSelectOneFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // Music and home are looked up afresh at every showing: no test sees the real ones.
+    qputenv("HOME", home().toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
+    QVERIFY(QDir().mkpath(music() + QStringLiteral("/Albums")));
+    QVERIFY(QDir().mkpath(music() + QStringLiteral("/.hidden folder")));
+    for (const char *name : {"b song.mp3", "a.wav", "alarm", ".hidden.mp3", "Albums/wake up.mp3"})
+        writeBytes(music() + u'/' + QLatin1String(name), "sound");
+    writeBytes(home() + QStringLiteral("/notes.txt"), "text");
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("settings"))));
+    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("settings"))));
+    Module1::FilePattern = QStringLiteral("*.*");
+    m_opener = FakeOpener();
+}
+
+void TestFrmSelectOneFile::cleanup()
+{
+    m_form.reset();
+}
+
+QByteArray TestFrmSelectOneFile::recordBytes() const
+{
+    QFile file(record());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+int TestFrmSelectOneFile::runDialog(const std::function<void(frmSelectOneFile &)> &steps)
+{
+    frmSelectOneFile dialog(*m_files);
+    whenChooserShown(steps);
+    return dialog.exec();
+}
+
+Form1 *TestFrmSelectOneFile::createForm()
+{
+    const auto pages = WebPages::onSite(QUrl(QStringLiteral("https://example.org/")));
+    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, new FakeWebPane, pages});
+    m_form->show();
+    return m_form.get();
+}
+
+void TestFrmSelectOneFile::whenChooserShown(const std::function<void(frmSelectOneFile &)> &steps)
+{
+    // Polls, because the click that opens the chooser may spin the event loop first.
+    QTimer::singleShot(5, this, [this, steps] {
+        auto *dialog = qobject_cast<frmSelectOneFile *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            whenChooserShown(steps);
+            return;
+        }
+        // A failing check returns from the inner lambda only; the dialog still closes.
+        [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            steps(*dialog);
+        }();
+        if (dialog->isVisible())
+            dialog->done(stillOpen);
+    });
+}
+
+void TestFrmSelectOneFile::okWritesSelectedFile_data()
+{
+    QTest::addColumn<QString>("folder"); // below Music; opened by double click
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name with a space") << "" << "b song.mp3";
+    QTest::newRow("name without a dot") << "" << "alarm";
+    QTest::newRow("in a subfolder") << "Albums" << "wake up.mp3";
+}
+
+void TestFrmSelectOneFile::okWritesSelectedFile()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    writeBytes(record(), "/old/choice.mp3\r\n/older.mp3\r\n");
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        if (!folder.isEmpty())
+            clickItem(control<DirListBox>(dialog, "Dir1"), folder, true);
+        clickItem(control<FileListBox>(dialog, "File1"), name);
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    const QString expected =
+        QDir::toNativeSeparators(QDir(music()).filePath(folder.isEmpty() ? name : folder + u'/' + name));
+    QCOMPARE(recordBytes(), expected.toUtf8() + "\r\n");
+    QCOMPARE(Module1::ReadTargetFile(*m_files), expected);
+}
+
+void TestFrmSelectOneFile::leavingKeepsRecord_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("before"); // "<missing>": no record at all
+    QTest::newRow("Cancel") << "Cancel" << QByteArray("/old/choice.mp3\r\n");
+    QTest::newRow("Escape") << "Escape" << QByteArray("  /old/choice.mp3\n\r\nmore");
+    QTest::newRow("close button") << "close" << QByteArray("/old/choice.mp3\r\n");
+    QTest::newRow("Cancel, no record yet") << "Cancel" << QByteArray("<missing>");
+}
+
+void TestFrmSelectOneFile::leavingKeepsRecord()
+{
+    QFETCH(QString, how);
+    QFETCH(QByteArray, before);
+    if (before != "<missing>")
+        writeBytes(record(), before);
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        // A double click on a file only selects it; with a file selected
+        // "Ok" would write, but leaving must not.
+        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("b song.mp3"), true);
+        QVERIFY(control<QPushButton>(dialog, "cmdOk")->isEnabled());
+        QCOMPARE(recordBytes(), before);
+        if (how == u"Cancel") {
+            QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        } else if (how == u"Escape") {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &dialog, Qt::Key_Escape);
+        } else {
+            dialog.close();
+        }
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(recordBytes(), before);
+}
+
+void TestFrmSelectOneFile::okWithoutSelection()
+{
+    writeBytes(record(), "/old/choice.mp3\r\n");
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        auto *ok = control<QPushButton>(dialog, "cmdOk");
+        QCOMPARE(control<FileListBox>(dialog, "File1")->listIndex(), -1);
+        QVERIFY(!ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        // Even reached some other way, "Ok" without a selection writes nothing and stays.
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "cmdOk_Click"));
+        QVERIFY(dialog.isVisible());
+    });
+    QCOMPARE(result, stillOpen);
+    QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
+}
+
+void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
+{
+    // A file stands where the settings folder should be.
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    writeBytes(blocker, "keep\r\n");
+    m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("alarm"));
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        auto *notice = dialog.findChild<QMessageBox *>();
+        QVERIFY(notice);
+        QTRY_VERIFY(notice->isVisible());
+        QVERIFY2(notice->text().contains(QStringLiteral("alarm_file.txt")), qPrintable(notice->text()));
+        QVERIFY2(notice->text().contains(QStringLiteral("is a file, not a folder")), qPrintable(notice->text()));
+        notice->accept();
+
+        // Once the obstacle is gone, pressing "Ok" again succeeds.
+        QVERIFY(QFile::remove(blocker));
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QFile written(blocker + QStringLiteral("/dorvane/alarm_file.txt"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QDir::toNativeSeparators(music() + QStringLiteral("/alarm")).toUtf8() + "\r\n");
+}
+
+void TestFrmSelectOneFile::fileListFollowsFolder_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("double click") << false;
+    QTest::newRow("Enter") << true;
+}
+
+void TestFrmSelectOneFile::fileListFollowsFolder()
+{
+    QFETCH(bool, byKeyboard);
+    runDialog([&](frmSelectOneFile &dialog) {
+        auto *folders = control<DirListBox>(dialog, "Dir1");
+        const auto *files = control<FileListBox>(dialog, "File1");
+        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("a.wav"));
+        QVERIFY(control<QPushButton>(dialog, "cmdOk")->isEnabled());
+        if (byKeyboard) {
+            folders->setFocus();
+            QTest::keyClick(folders, Qt::Key_Down); // from the current folder to its first subfolder
+            QTest::keyClick(folders, Qt::Key_Return);
+        } else {
+            clickItem(folders, QStringLiteral("Albums"), true);
+        }
+        const QString albums = QDir::toNativeSeparators(music() + QStringLiteral("/Albums"));
+        QCOMPARE(folders->path(), albums);
+        QCOMPARE(files->path(), albums);
+        QCOMPARE(itemsOf(files), QStringList{"wake up.mp3"});
+        QCOMPARE(files->listIndex(), -1);
+        QVERIFY(!control<QPushButton>(dialog, "cmdOk")->isEnabled());
+        QVERIFY(dialog.isVisible());
+    });
+}
+
+void TestFrmSelectOneFile::driveChangeMovesLists_data()
+{
+    QTest::addColumn<bool>("climbFirst"); // first to the root with the folder list
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("to the root") << false << int(Qt::Key_Home) << "/";
+    QTest::newRow("back home after climbing") << true << int(Qt::Key_Down) << "<home>";
+}
+
+void TestFrmSelectOneFile::driveChangeMovesLists()
+{
+    QFETCH(bool, climbFirst);
+    QFETCH(int, key);
+    QFETCH(QString, folder);
+    folder = QDir::toNativeSeparators(folder.replace(QStringLiteral("<home>"), home()));
+    runDialog([&](frmSelectOneFile &dialog) {
+        auto *drives = control<DriveListBox>(dialog, "Drive1");
+        const auto *folders = control<DirListBox>(dialog, "Dir1");
+        const auto *files = control<FileListBox>(dialog, "File1");
+        QCOMPARE(drives->drive(), QDir::toNativeSeparators(home()));
+        if (climbFirst) {
+            clickItem(control<DirListBox>(dialog, "Dir1"), QDir::toNativeSeparators(QDir::rootPath()), true);
+            QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
+        }
+        drives->setFocus();
+        QTest::keyClick(drives, Qt::Key(key));
+        QCOMPARE(drives->drive(), folder);
+        QCOMPARE(folders->path(), folder);
+        QCOMPARE(files->path(), folder);
+        if (folder == QDir::toNativeSeparators(home()))
+            QCOMPARE(itemsOf(files), QStringList{"notes.txt"});
+    });
+}
+
+void TestFrmSelectOneFile::vanishedPlaceIsRefused()
+{
+    runDialog([&](frmSelectOneFile &dialog) {
+        auto *drives = control<DriveListBox>(dialog, "Drive1");
+        // A disk unplugged after the list was made.
+        drives->setPlaces({{home(), QString()}, {m_dir->filePath(QStringLiteral("unplugged")), QString()}});
+        drives->showPlaceOf(music());
+        drives->setFocus();
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(drives->drive(), QDir::toNativeSeparators(home()));
+        QCOMPARE(control<DirListBox>(dialog, "Dir1")->path(), QDir::toNativeSeparators(music()));
+        auto *notice = dialog.findChild<QMessageBox *>();
+        QVERIFY(notice);
+        QVERIFY2(notice->text().contains(QStringLiteral("unplugged")), qPrintable(notice->text()));
+        notice->accept();
+    });
+}
+
+void TestFrmSelectOneFile::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    // Pixels at 96 dpi from the drawn twips: 15 twips a pixel.
+    QTest::newRow("drive list") << "Drive1" << QRect(4, 193, 300, 21);
+    QTest::newRow("folder list") << "Dir1" << QRect(4, 4, 300, 186);
+    QTest::newRow("Cancel") << "Command1" << QRect(469, 228, 97, 21);
+    QTest::newRow("Ok") << "cmdOk" << QRect(365, 228, 97, 21);
+    QTest::newRow("file list") << "File1" << QRect(308, 4, 300, 214);
+}
+
+void TestFrmSelectOneFile::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    runDialog([&](frmSelectOneFile &dialog) {
+        QCOMPARE(dialog.size(), QSize(613, 259));
+        const auto *widget = dialog.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+        QVERIFY(widget->isVisible());
+    });
+}
+
+void TestFrmSelectOneFile::appearance()
+{
+    runDialog([&](frmSelectOneFile &dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Files"));
+        QCOMPARE(dialog.parentWidget(), nullptr);
+        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((dialog.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+        // Enter in a list must not press a button.
+        for (const char *name : {"cmdOk", "Command1"}) {
+            const auto *button = control<QPushButton>(dialog, name);
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+        }
+
+        const QStringList names{"Drive1", "Dir1", "Command1", "cmdOk", "File1"};
+        QStringList order;
+        for (QWidget *widget = dialog.nextInFocusChain(); widget != &dialog; widget = widget->nextInFocusChain()) {
+            if (names.contains(widget->objectName()))
+                order.append(widget->objectName());
+        }
+        QCOMPARE(order, names);
+    });
+}
+
+void TestFrmSelectOneFile::setFileShowsFreshChooserWhileClockRuns()
+{
+    const QString song = QDir::toNativeSeparators(music() + QStringLiteral("/alarm"));
+    writeBytes(record(), song.toUtf8() + "\r\n");
+    Module1::FilePattern = QStringLiteral("*.wav");
+    Form1 *form = createForm();
+    form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime"))->setTime(QTime(21, 4, 6));
+    const auto *clockField = form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
+    auto *setFile = form->findChild<QPushButton *>(QStringLiteral("Command3"));
+
+    bool ticked = false;
+    whenChooserShown([&](frmSelectOneFile &dialog) {
+        QCOMPARE(control<FileListBox>(dialog, "File1")->pattern(), QStringLiteral("*.*"));
+        m_clock.advanceMSecs(1000);
+        ticked = QTest::qWaitFor([&] { return clockField->text() == u"09:04:06 PM"; }, 3000);
+        clickItem(control<DirListBox>(dialog, "Dir1"), QStringLiteral("Albums"), true);
+        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("wake up.mp3"));
+        QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(setFile, Qt::LeftButton);
+    QVERIFY(ticked);
+    QCOMPARE(m_opener.documents, QStringList{song}); // the alarm fired behind the dialog
+    QVERIFY(!QApplication::activeModalWidget());
+
+    bool fresh = false;
+    whenChooserShown([&](frmSelectOneFile &dialog) {
+        QCOMPARE(control<DirListBox>(dialog, "Dir1")->path(), QDir::toNativeSeparators(music()));
+        QCOMPARE(control<FileListBox>(dialog, "File1")->path(), QDir::toNativeSeparators(music()));
+        QCOMPARE(control<FileListBox>(dialog, "File1")->listIndex(), -1);
+        QVERIFY(!control<QPushButton>(dialog, "cmdOk")->isEnabled());
+        fresh = true;
+    });
+    QTest::mouseClick(setFile, Qt::LeftButton);
+    QVERIFY(fresh);
+    QCOMPARE(recordBytes(), song.toUtf8() + "\r\n");
+}
+
+QTEST_MAIN(TestFrmSelectOneFile)
+#include "tst_frmSelectOneFile.moc"
