@@ -6,6 +6,7 @@
 #include "FakeWebPane.h"
 #include "Form1.h"
 #include "SequentialFiles.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -100,15 +101,12 @@ Form1 *TestForm1::createForm()
 
 void TestForm1::writeAlarmFile(const QByteArray &bytes)
 {
-    QFile file(alarmFile());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    TestFiles::write(alarmFile(), bytes);
 }
 
 QByteArray TestForm1::alarmFileBytes() const
 {
-    QFile file(alarmFile());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return TestFiles::read(alarmFile());
 }
 
 void TestForm1::firstStartCreatesFile()
@@ -218,10 +216,7 @@ void TestForm1::typedTimeIsSaved()
 void TestForm1::saveFailureToldOnce()
 {
     // A file stands where the settings folder should be.
-    QFile blocker(m_dir->filePath(QStringLiteral("blocker")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.write("keep\r\n");
-    blocker.close();
+    TestFiles::write(m_dir->filePath(QStringLiteral("blocker")), "keep\r\n");
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("blocker/dorvane"))));
 
     createForm();
@@ -239,9 +234,7 @@ void TestForm1::saveFailureToldOnce()
     QCOMPARE(notices().size(), 1);
     QCOMPARE(picker()->time(), QTime(12, 2, 0));
 
-    QFile existing(m_dir->filePath(QStringLiteral("blocker")));
-    QVERIFY(existing.open(QIODevice::ReadOnly));
-    QCOMPARE(existing.readAll(), QByteArray("keep\r\n"));
+    QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep\r\n"));
 }
 
 void TestForm1::layout_data()
@@ -352,17 +345,14 @@ void TestForm1::alarmOpensTargetOnce()
     QFETCH(QString, notice);
 
     const QString song = m_dir->filePath(QStringLiteral("wake up $(x).mp3"));
-    QFile(song).open(QIODevice::WriteOnly);
+    TestFiles::write(song, "ID3");
     // A file literally named ERROR where the program runs must stay unopened.
-    QFile(m_dir->filePath(QStringLiteral("ERROR"))).open(QIODevice::WriteOnly);
+    TestFiles::write(m_dir->filePath(QStringLiteral("ERROR")), "");
     const QString workingDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
     auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
-    if (record != "<none>") {
-        QFile file(m_dir->filePath(QStringLiteral("alarm_file.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(record.replace('@', song.toUtf8()));
-    }
+    if (record != "<none>")
+        TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), record.replace('@', song.toUtf8()));
     writeAlarmFile("07:30:00 AM\r\n");
     m_opener.succeeds = openerWorks;
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
@@ -390,11 +380,8 @@ void TestForm1::alarmOpensTargetOnce()
 void TestForm1::pickerChangeCountsFromNextTick()
 {
     const QString song = m_dir->filePath(QStringLiteral("song.mp3"));
-    QFile(song).open(QIODevice::WriteOnly);
-    QFile record(m_dir->filePath(QStringLiteral("alarm_file.txt")));
-    QVERIFY(record.open(QIODevice::WriteOnly));
-    record.write(song.toUtf8() + "\r\n");
-    record.close();
+    TestFiles::write(song, "ID3");
+    TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), song.toUtf8() + "\r\n");
     writeAlarmFile("07:30:00 AM\r\n");
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
     createForm();

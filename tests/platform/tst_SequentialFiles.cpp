@@ -3,27 +3,11 @@
 #include "DriveMap.h"
 #include "FileSystemObject.h"
 #include "SequentialFiles.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestSequentialFiles : public QObject
 {
@@ -107,7 +91,7 @@ void TestSequentialFiles::readLines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    writeBytes(m_dir->filePath(QStringLiteral("f.txt")), bytes);
+    TestFiles::write(m_dir->filePath(QStringLiteral("f.txt")), bytes);
 
     SequentialFiles files{DriveMap(m_dir->path())};
     QVERIFY(files.openForInput(QStringLiteral("C:\\f.txt"), 3));
@@ -126,13 +110,13 @@ void TestSequentialFiles::printLineEndsWithCrLf()
     files.printLine(1, QStringLiteral("06:45:00 PM"));
     files.printLine(1, QStringLiteral("/m\u00FCsic/\u00E9t\u00E9.mp3"));
     QVERIFY(files.close(1));
-    QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("out.txt"))),
+    QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("out.txt"))),
              QByteArray("06:45:00 PM\r\n/m\xC3\xBCsic/\xC3\xA9t\xC3\xA9.mp3\r\n"));
 }
 
 void TestSequentialFiles::fileNumbers()
 {
-    writeBytes(m_dir->filePath(QStringLiteral("a.txt")), "a\r\n");
+    TestFiles::write(m_dir->filePath(QStringLiteral("a.txt")), "a\r\n");
     SequentialFiles files{DriveMap(m_dir->path())};
     QCOMPARE(files.freeFile(), 1);
     QVERIFY(files.openForInput(QStringLiteral("C:\\a.txt"), 1));
@@ -154,7 +138,7 @@ void TestSequentialFiles::openIfExists()
     QCOMPARE(files.freeFile(), 1);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("missing.txt"))));
 
-    writeBytes(m_dir->filePath(QStringLiteral("there.txt")), "line\r\n");
+    TestFiles::write(m_dir->filePath(QStringLiteral("there.txt")), "line\r\n");
     const qint16 number = files.openIfExists(QStringLiteral("C:\\there.txt"));
     QCOMPARE(number, qint16(1));
     QCOMPARE(files.lineInput(number), QStringLiteral("line"));
@@ -163,7 +147,7 @@ void TestSequentialFiles::openIfExists()
 
 void TestSequentialFiles::fileExistsOnlyForFiles()
 {
-    writeBytes(m_dir->filePath(QStringLiteral("file.txt")), "x");
+    TestFiles::write(m_dir->filePath(QStringLiteral("file.txt")), "x");
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
     const DriveMap drives(m_dir->path());
     const FileSystemObject fso(drives);
@@ -184,7 +168,7 @@ void TestSequentialFiles::driveRootCreatedWhenFirstWritten()
     QVERIFY(files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 2));
     files.printLine(2, QStringLiteral("00:00:00 pm"));
     QVERIFY(files.close(2));
-    QCOMPARE(contentOf(root + QStringLiteral("/9836v3.txt")), QByteArray("00:00:00 pm\r\n"));
+    QCOMPARE(TestFiles::read(root + QStringLiteral("/9836v3.txt")), QByteArray("00:00:00 pm\r\n"));
 }
 
 void TestSequentialFiles::failedWriteKeepsOldContent_data()
@@ -200,29 +184,29 @@ void TestSequentialFiles::failedWriteKeepsOldContent()
 {
     QFETCH(QString, root);
     QFETCH(QString, culprit);
-    writeBytes(m_dir->filePath(QStringLiteral("blocker")), "keep me\r\n");
+    TestFiles::write(m_dir->filePath(QStringLiteral("blocker")), "keep me\r\n");
 
     SequentialFiles files{DriveMap(m_dir->filePath(root))};
     QVERIFY(!files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 1));
     const SequentialFiles::Error error = files.lastError();
     QVERIFY2(error.path.endsWith(QStringLiteral("9836v3.txt")), qPrintable(error.path));
     QVERIFY2(error.reason.contains(culprit), qPrintable(error.reason));
-    QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep me\r\n"));
+    QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep me\r\n"));
     QCOMPARE(files.freeFile(), 1);
 }
 
 void TestSequentialFiles::uncommittedOutputKeepsOldContent()
 {
     const QString path = m_dir->filePath(QStringLiteral("record.txt"));
-    writeBytes(path, "/old/song.mp3\r\n");
+    TestFiles::write(path, "/old/song.mp3\r\n");
     {
         SequentialFiles files{DriveMap(m_dir->path())};
         QVERIFY(files.openForOutput(QStringLiteral("C:\\record.txt"), 1));
         files.printLine(1, QStringLiteral("/new/so"));
-        QCOMPARE(contentOf(path), QByteArray("/old/song.mp3\r\n"));
+        QCOMPARE(TestFiles::read(path), QByteArray("/old/song.mp3\r\n"));
         // Destroyed without closing, as when the program is killed mid-write.
     }
-    QCOMPARE(contentOf(path), QByteArray("/old/song.mp3\r\n"));
+    QCOMPARE(TestFiles::read(path), QByteArray("/old/song.mp3\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("record.txt")});
 }
 

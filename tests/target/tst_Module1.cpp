@@ -3,9 +3,9 @@
 #include "DriveMap.h"
 #include "Module1.h"
 #include "SequentialFiles.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,23 +38,19 @@ void TestModule1::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("music")));
-    QFile song(existing());
-    QVERIFY(song.open(QIODevice::WriteOnly));
+    TestFiles::write(existing(), "ID3");
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("settings"))));
 }
 
 void TestModule1::writeRecord(const QByteArray &bytes)
 {
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("settings")));
-    QFile file(record());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    TestFiles::write(record(), bytes);
 }
 
 QByteArray TestModule1::recordBytes() const
 {
-    QFile file(record());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return TestFiles::read(record());
 }
 
 void TestModule1::readTargetFile_data()
@@ -121,9 +117,7 @@ void TestModule1::nothingComposedLeavesRecord()
 void TestModule1::failedWriteLeavesRecord()
 {
     // The settings folder's parent is a file: nothing can be written there.
-    QFile blocker(m_dir->filePath(QStringLiteral("blocker")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    TestFiles::write(m_dir->filePath(QStringLiteral("blocker")), "");
     SequentialFiles files{DriveMap(m_dir->filePath(QStringLiteral("blocker/settings")))};
     bool composed = false;
     const auto result = Module1::WriteTargetFile(files, [&] {

@@ -10,6 +10,7 @@
 #include "Form1.h"
 #include "Module1.h"
 #include "SequentialFiles.h"
+#include "TestFiles.h"
 #include "frmSelectOneFile.h"
 
 #include <QApplication>
@@ -49,13 +50,6 @@ QStringList itemsOf(const FileListBox *list)
     for (int i = 0; i < list->listCount(); ++i)
         items.append(list->list(i));
     return items;
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -112,8 +106,8 @@ void TestFrmSelectOneFile::init()
     QVERIFY(QDir().mkpath(music() + QStringLiteral("/Albums")));
     QVERIFY(QDir().mkpath(music() + QStringLiteral("/.hidden folder")));
     for (const char *name : {"b song.mp3", "a.wav", "alarm", ".hidden.mp3", "Albums/wake up.mp3"})
-        writeBytes(music() + u'/' + QLatin1String(name), "sound");
-    writeBytes(home() + QStringLiteral("/notes.txt"), "text");
+        TestFiles::write(music() + u'/' + QLatin1String(name), "sound");
+    TestFiles::write(home() + QStringLiteral("/notes.txt"), "text");
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("settings"))));
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("settings"))));
     Module1::FilePattern = QStringLiteral("*.*");
@@ -127,8 +121,7 @@ void TestFrmSelectOneFile::cleanup()
 
 QByteArray TestFrmSelectOneFile::recordBytes() const
 {
-    QFile file(record());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return TestFiles::read(record());
 }
 
 int TestFrmSelectOneFile::runDialog(const std::function<void(frmSelectOneFile &)> &steps)
@@ -178,7 +171,7 @@ void TestFrmSelectOneFile::okWritesSelectedFile()
 {
     QFETCH(QString, folder);
     QFETCH(QString, name);
-    writeBytes(record(), "/old/choice.mp3\r\n/older.mp3\r\n");
+    TestFiles::write(record(), "/old/choice.mp3\r\n/older.mp3\r\n");
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         if (!folder.isEmpty())
             clickItem(control<DirListBox>(dialog, "Dir1"), folder, true);
@@ -207,7 +200,7 @@ void TestFrmSelectOneFile::leavingKeepsRecord()
     QFETCH(QString, how);
     QFETCH(QByteArray, before);
     if (before != "<missing>")
-        writeBytes(record(), before);
+        TestFiles::write(record(), before);
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         // A double click on a file only selects it; with a file selected
         // "Ok" would write, but leaving must not.
@@ -229,7 +222,7 @@ void TestFrmSelectOneFile::leavingKeepsRecord()
 
 void TestFrmSelectOneFile::okWithoutSelection()
 {
-    writeBytes(record(), "/old/choice.mp3\r\n");
+    TestFiles::write(record(), "/old/choice.mp3\r\n");
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         auto *ok = control<QPushButton>(dialog, "cmdOk");
         QCOMPARE(control<FileListBox>(dialog, "File1")->listIndex(), -1);
@@ -247,7 +240,7 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
 {
     // A file stands where the settings folder should be.
     const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
-    writeBytes(blocker, "keep\r\n");
+    TestFiles::write(blocker, "keep\r\n");
     m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("alarm"));
@@ -406,7 +399,7 @@ void TestFrmSelectOneFile::appearance()
 void TestFrmSelectOneFile::setFileShowsFreshChooserWhileClockRuns()
 {
     const QString song = QDir::toNativeSeparators(music() + QStringLiteral("/alarm"));
-    writeBytes(record(), song.toUtf8() + "\r\n");
+    TestFiles::write(record(), song.toUtf8() + "\r\n");
     Module1::FilePattern = QStringLiteral("*.wav");
     Form1 *form = createForm();
     form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime"))->setTime(QTime(21, 4, 6));
