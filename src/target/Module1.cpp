@@ -6,7 +6,26 @@
 #include "SequentialFiles.h"
 #include "Text.h"
 
+#include <QStringList>
+
 namespace Module1 {
+
+namespace {
+
+/// The record's lines with their spaces trimmed; no value when there is no record to read.
+std::optional<QStringList> recordLines(SequentialFiles &files)
+{
+    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
+    if (fileNumber == -1)
+        return std::nullopt;
+    QStringList lines;
+    while (!files.endOfFile(fileNumber))
+        lines.append(Trim(files.lineInput(fileNumber)));
+    (void)files.close(fileNumber);
+    return lines;
+}
+
+} // namespace
 
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
 {
@@ -23,19 +42,13 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
 
 QString ReadTargetFile(SequentialFiles &files)
 {
-    const FileSystemObject fso(files.drives());
-    if (!fso.FileExists(targetFileRecord))
+    const std::optional<QStringList> lines = recordLines(files);
+    if (!lines)
         return noTarget;
-    QString result;
-    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
-    if (fileNumber == -1)
-        return noTarget;
-    while (!files.endOfFile(fileNumber)) {
-        const QString line = Trim(files.lineInput(fileNumber));
-        result = fso.FileExists(line) ? line : noTarget;
-    }
-    (void)files.close(fileNumber);
-    return result;
+    // The last line decides; an empty record names nothing, which is not an error.
+    if (lines->isEmpty())
+        return QString();
+    return FileSystemObject(files.drives()).FileExists(lines->last()) ? lines->last() : noTarget;
 }
 
 qint16 OpenForInput(SequentialFiles &files, const QString &path)
@@ -45,14 +58,8 @@ qint16 OpenForInput(SequentialFiles &files, const QString &path)
 
 QString recordedPath(SequentialFiles &files)
 {
-    QString last;
-    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
-    if (fileNumber == -1)
-        return last;
-    while (!files.endOfFile(fileNumber))
-        last = Trim(files.lineInput(fileNumber));
-    (void)files.close(fileNumber);
-    return last;
+    const std::optional<QStringList> lines = recordLines(files);
+    return lines && !lines->isEmpty() ? lines->last() : QString();
 }
 
 } // namespace Module1
