@@ -96,12 +96,6 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
     setTabOrder(Command1, cmdOk);
     setTabOrder(cmdOk, File1);
 
-    // Where the lists stand before anything is chosen, the same at every showing.
-    const QString start = Places::startFolder();
-    Dir1->setPath(start);
-    File1->setPath(start);
-    Drive1->showPlaceOf(start);
-
     // Without a selection there is nothing for "Ok" to write.
     cmdOk->setEnabled(false);
     connect(File1, &FileListBox::listIndexChanged, cmdOk, [this](int index) { cmdOk->setEnabled(index >= 0); });
@@ -112,6 +106,9 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &frmSelectOneFile::Command1_Click);
 
     Form_Load();
+    // Where the lists stand before anything is chosen, the same at every
+    // showing; the file list follows as it does for the user's own moves.
+    Dir1->setPath(Places::startFolder());
 }
 
 void frmSelectOneFile::setVisible(bool visible)
