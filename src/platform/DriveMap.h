@@ -22,9 +22,6 @@ public:
     /// settings folder elsewhere.
     static DriveMap forThisSystem();
 
-    /// The folder that stands for drive C, or an empty string when drive C is itself.
-    QString driveCRoot() const { return m_driveCRoot; }
-
     /// The local path for @p path.
     QString localPath(const QString &path) const;
 

@@ -53,4 +53,4 @@ body() {
     echo "PASS: the chosen song is in the record; Escape kept it"
 }
 
-e2e_in_xvfb body
+body

@@ -3,7 +3,7 @@
 # Shared set-up of the end-to-end tests: a private home and settings folder,
 # and xdg-open's handlers replaced by a script that records what it is given.
 # Source it first thing: the test script then runs again inside a fresh Xvfb
-# display, and its body runs there with e2e_in_xvfb.
+# display, where the rest of it runs.
 set -euo pipefail
 
 e2e_program=${1:?usage: $0 path/to/dorvane}
@@ -95,9 +95,4 @@ e2e_wait_for_log() {
 # Clicks at x, y inside the main window.
 e2e_click() {
     xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
-}
-
-# Runs the test body, the function named $1.
-e2e_in_xvfb() {
-    "$1"
 }
