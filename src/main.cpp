@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     DesktopOpener opener;
     SequentialFiles files(DriveMap::forThisSystem());
 
-    Form1 window({clock, opener, files, createWebPane(), WebPages::onSite(siteRoot())});
+    Form1 window({clock, opener, files, createWebPane(opener), WebPages::onSite(siteRoot())});
     window.show();
     return app.exec();
 }

@@ -2,10 +2,12 @@
 // LinkPane: a web pane that offers its page as a link to the browser.
 #include "LinkPane.h"
 
+#include "Opener.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
-LinkPane::LinkPane(QWidget *parent)
+LinkPane::LinkPane(Opener &opener, QWidget *parent)
     : WebPane(parent)
     , m_link(new QLabel(this))
 {
@@ -14,7 +16,7 @@ LinkPane::LinkPane(QWidget *parent)
     layout->addWidget(m_link);
     m_link->setAlignment(Qt::AlignCenter);
     m_link->setTextFormat(Qt::RichText);
-    m_link->setOpenExternalLinks(true);
+    connect(m_link, &QLabel::linkActivated, this, [&opener](const QString &link) { opener.openAddress(QUrl(link)); });
     m_link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     setFocusProxy(m_link);
     m_link->setStyleSheet(QStringLiteral("QLabel { background: black; color: white; }"));

@@ -4,6 +4,7 @@
 
 #include "WebPane.h"
 
+class Opener;
 class QLabel;
 
 /// Used where the program is built without a web engine.
@@ -12,7 +13,7 @@ class LinkPane final : public WebPane
     Q_OBJECT
 
 public:
-    explicit LinkPane(QWidget *parent = nullptr);
+    explicit LinkPane(Opener &opener, QWidget *parent = nullptr);
 
     void navigate(const QUrl &address) override;
 

@@ -2,7 +2,8 @@
 // WebEnginePane: a web pane that renders its page with Qt WebEngine.
 #include "WebEnginePane.h"
 
-#include <QDesktopServices>
+#include "Opener.h"
+
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QTimer>
@@ -16,23 +17,31 @@ namespace {
 class PaneWebPage final : public QWebEnginePage
 {
 public:
-    using QWebEnginePage::QWebEnginePage;
+    PaneWebPage(Opener &opener, QObject *parent)
+        : QWebEnginePage(parent)
+        , m_opener(opener)
+    {
+    }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         if (type == NavigationTypeLinkClicked) {
-            QDesktopServices::openUrl(url);
+            m_opener.openAddress(url);
             return false;
         }
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     }
+
+private:
+    Opener &m_opener;
 };
 
 } // namespace
 
-WebEnginePane::WebEnginePane(QWidget *parent)
+WebEnginePane::WebEnginePane(Opener &opener, QWidget *parent)
     : WebPane(parent)
+    , m_opener(opener)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,7 +74,7 @@ void WebEnginePane::paintEvent(QPaintEvent *)
 void WebEnginePane::startEngine()
 {
     m_view = new QWebEngineView(this);
-    m_view->setPage(new PaneWebPage(m_view));
+    m_view->setPage(new PaneWebPage(m_opener, m_view));
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
     if (m_address.isValid())

@@ -4,6 +4,7 @@
 
 #include "WebPane.h"
 
+class Opener;
 class QWebEngineView;
 
 /**
@@ -15,7 +16,7 @@ class WebEnginePane final : public WebPane
     Q_OBJECT
 
 public:
-    explicit WebEnginePane(QWidget *parent = nullptr);
+    explicit WebEnginePane(Opener &opener, QWidget *parent = nullptr);
 
     void navigate(const QUrl &address) override;
 
@@ -25,6 +26,7 @@ protected:
 private:
     void startEngine();
 
+    Opener &m_opener;
     QWebEngineView *m_view = nullptr;
     QUrl m_address;
     bool m_startScheduled = false;

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class Opener;
+
 /// A widget that shows the page it was last pointed at.
 class WebPane : public QWidget
 {
@@ -24,5 +26,8 @@ public:
 /// Sets up what the web pane needs before the application object is created.
 void prepareWebPane();
 
-/// The best web pane this build has: a web engine view, or a plain link.
-WebPane *createWebPane(QWidget *parent = nullptr);
+/**
+ * The best web pane this build has: a web engine view, or a plain link.
+ * Links the user follows in it open through @p opener, in the web browser.
+ */
+WebPane *createWebPane(Opener &opener, QWidget *parent = nullptr);
