@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FileSystemObject: asks the file system whether a file is there.
+// FileSystemObject: asks the file system what stands at a path.
 #pragma once
 
 #include "DriveMap.h"
@@ -10,14 +10,23 @@
 class FileSystemObject
 {
 public:
+    /// Takes paths as they are: for files the user chose.
+    FileSystemObject() = default;
+
+    /// Takes paths through @p drives: for the program's own settings files.
     explicit FileSystemObject(const DriveMap &drives)
         : m_drives(drives)
     {
     }
 
-    /// True only if a file (not a folder) of that name exists.
+    /// True only if a regular file of that name exists, directly or through links.
     bool FileExists(const QString &path) const;
 
+    /// True when @p path names a file from the root of a file system of this
+    /// system ("/music/a.mp3"; on Windows "C:\music\a.mp3" or "\\server\share\a.mp3"),
+    /// not from wherever the program happens to run.
+    static bool IsFullPath(const QString &path);
+
 private:
-    const DriveMap &m_drives;
+    DriveMap m_drives;
 };
