@@ -24,7 +24,7 @@ void AlarmWatch::start(const QDateTime &now)
     m_previousTick = now;
 }
 
-bool AlarmWatch::isDue(const QDateTime &now, QTime alarm)
+bool AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
 {
     const QDateTime previous = m_previousTick.isValid() ? m_previousTick : now;
     m_previousTick = now;

@@ -24,8 +24,12 @@ public:
     /// Starts watching at @p now: alarm seconds that began before it are past.
     void start(const QDateTime &now);
 
-    /// True when the alarm at @p alarm (a time of day) is due at the tick at @p now.
-    bool isDue(const QDateTime &now, QTime alarm);
+    /**
+     * Notes the tick at @p now and returns true when it fires the alarm at
+     * @p alarm (a time of day); the occurrence it fires counts as fired from
+     * then on.
+     */
+    bool recordTick(const QDateTime &now, QTime alarm);
 
     /**
      * The moment on @p day at which the local clock first reaches @p alarm.

@@ -26,7 +26,8 @@
 
 namespace {
 
-// Where everything sits, in twips, as the window was drawn.
+// The client area and each control's left, top, width and height within it,
+// in twips; the buttons overlap the clock field's lower edge on purpose.
 namespace Layout {
 constexpr QSize client = Twips::size(5175, 2040);
 constexpr QRect dtAlarmTime = Twips::rect(3000, 840, 2205, 360);
@@ -144,21 +145,23 @@ void Form1::CheckAlarm()
     const QDateTime now = m_clock.now();
     mskTime->setText(TimeText::Format(now.time()));
     const QTime alarm = dtAlarmTime->time();
-    if (!m_watch.isDue(now, alarm))
+    if (!m_watch.recordTick(now, alarm))
         return;
 
-    const QString path = Module1::ReadTargetFile(m_files);
-    // "ERROR" and empty text stand for "nothing to open"; they must never
-    // reach the desktop, which would look for a file of that name.
-    if (path.isEmpty() || path == Module1::noTarget) {
-        const QString recorded = Module1::recordedPath(m_files);
-        alertNothingOpened(alarm, recorded.isEmpty()
-                                      ? tr("no file has been chosen. Choose one with Set File.")
-                                      : tr("the chosen file %1 cannot be found.").arg(recorded));
+    const Module1::Target target = Module1::LookUpTarget(m_files);
+    switch (target.status) {
+    case Module1::Target::Status::Found:
+        if (!m_opener.openDocument(target.path))
+            alertNothingOpened(alarm, tr("the desktop could not open %1.").arg(target.path));
+        return;
+    case Module1::Target::Status::NoRecord:
+    case Module1::Target::Status::EmptyRecord:
+        alertNothingOpened(alarm, tr("no file has been chosen. Choose one with Set File."));
+        return;
+    case Module1::Target::Status::Missing:
+        alertNothingOpened(alarm, tr("the chosen file %1 cannot be found.").arg(target.path));
         return;
     }
-    if (!m_opener.openDocument(path))
-        alertNothingOpened(alarm, tr("the desktop could not open %1.").arg(path));
 }
 
 void Form1::alertNothingOpened(QTime alarm, const QString &why)

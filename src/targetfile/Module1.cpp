@@ -6,26 +6,7 @@
 #include "SequentialFiles.h"
 #include "Text.h"
 
-#include <QStringList>
-
 namespace Module1 {
-
-namespace {
-
-/// The record's lines with their spaces trimmed; no value when there is no record to read.
-std::optional<QStringList> recordLines(SequentialFiles &files)
-{
-    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
-    if (fileNumber == -1)
-        return std::nullopt;
-    QStringList lines;
-    while (!files.endOfFile(fileNumber))
-        lines.append(Trim(files.lineInput(fileNumber)));
-    (void)files.close(fileNumber);
-    return lines;
-}
-
-} // namespace
 
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
 {
@@ -40,26 +21,45 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
     return files.close(fileNumber) ? WriteResult::Written : WriteResult::Failed;
 }
 
+Target LookUpTarget(SequentialFiles &files)
+{
+    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
+    if (fileNumber == -1)
+        return {Target::Status::NoRecord, QString()};
+    QString last;
+    bool empty = true;
+    while (!files.endOfFile(fileNumber)) {
+        last = Trim(files.lineInput(fileNumber));
+        empty = false;
+    }
+    (void)files.close(fileNumber);
+    if (empty)
+        return {Target::Status::EmptyRecord, QString()};
+    // The record holds full paths. Anything else would be looked up wherever
+    // the program was started, which may hold some other file of that name.
+    const bool exists = FileSystemObject::IsFullPath(last) && FileSystemObject().FileExists(last);
+    return {exists ? Target::Status::Found : Target::Status::Missing, last};
+}
+
 QString ReadTargetFile(SequentialFiles &files)
 {
-    const std::optional<QStringList> lines = recordLines(files);
-    if (!lines)
-        return noTarget;
-    // The last line decides; an empty record names nothing, which is not an error.
-    if (lines->isEmpty())
+    const Target target = LookUpTarget(files);
+    switch (target.status) {
+    case Target::Status::Found:
+        return target.path;
+    case Target::Status::EmptyRecord:
+        // An empty record names nothing, which is not an error.
         return QString();
-    return FileSystemObject(files.drives()).FileExists(lines->last()) ? lines->last() : noTarget;
+    case Target::Status::NoRecord:
+    case Target::Status::Missing:
+        break;
+    }
+    return noTarget;
 }
 
 qint16 OpenForInput(SequentialFiles &files, const QString &path)
 {
     return files.openIfExists(path);
-}
-
-QString recordedPath(SequentialFiles &files)
-{
-    const std::optional<QStringList> lines = recordLines(files);
-    return lines && !lines->isEmpty() ? lines->last() : QString();
 }
 
 } // namespace Module1

@@ -37,18 +37,29 @@ enum class WriteResult {
  */
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath);
 
+/// What the record names, read once.
+struct Target {
+    enum class Status {
+        Found,       ///< path is the file to open
+        NoRecord,    ///< there is no record: nothing has been chosen
+        EmptyRecord, ///< the record holds no line
+        Missing,     ///< path, as the record names it, is no full path of an existing file
+    };
+    Status status;
+    QString path;
+};
+
+/// Reads the record: its last line, with its spaces trimmed, decides.
+Target LookUpTarget(SequentialFiles &files);
+
 /**
- * The target file's path, from the record's last line with its spaces
- * trimmed; noTarget when there is no record or the last line names no
- * existing file; empty text when the record is empty.
+ * The target file's path as LookUpTarget() finds it; noTarget when there is
+ * no record or the last line names no existing file; empty text when the
+ * record is empty.
  */
 QString ReadTargetFile(SequentialFiles &files);
 
 /// Opens @p path for input when it exists; its file number, or -1.
 qint16 OpenForInput(SequentialFiles &files, const QString &path);
-
-/// The path the record's last line names, whether or not that file exists;
-/// empty when there is no record or it holds no line.
-QString recordedPath(SequentialFiles &files);
 
 } // namespace Module1

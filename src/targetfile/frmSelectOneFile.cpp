@@ -20,7 +20,7 @@
 
 namespace {
 
-// Where everything sits, in twips, as the dialog was drawn.
+// The client area and each control's left, top, width and height within it, in twips.
 namespace Layout {
 constexpr QSize client = Twips::size(9195, 3885);
 constexpr QRect Drive1 = Twips::rect(60, 2895, 4500, 315);

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using Status = Module1::Target::Status;
+
 class TestModule1 : public QObject
 {
     Q_OBJECT
@@ -58,31 +60,39 @@ void TestModule1::readTargetFile_data()
     // In the record, @ stands for the existing song and # for a deleted one.
     QTest::addColumn<QByteArray>("content"); // "<none>": no record at all
     QTest::addColumn<QString>("result");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<QString>("named"); // the path LookUpTarget reports
 
-    QTest::newRow("no record") << QByteArray("<none>") << "ERROR";
-    QTest::newRow("empty record") << QByteArray() << "";
-    QTest::newRow("existing file") << QByteArray("@\r\n") << "@";
-    QTest::newRow("spaces around the path") << QByteArray("   @  \r\n") << "@";
-    QTest::newRow("LF line end") << QByteArray("@\n") << "@";
-    QTest::newRow("no line end") << QByteArray("@") << "@";
-    QTest::newRow("deleted file") << QByteArray("#\r\n") << "ERROR";
-    QTest::newRow("empty line") << QByteArray("\r\n") << "ERROR";
-    QTest::newRow("last line decides: existing") << QByteArray("#\r\n@\r\n") << "@";
-    QTest::newRow("last line decides: deleted") << QByteArray("@\r\n#\r\n") << "ERROR";
-    QTest::newRow("a folder is not a file") << QByteArray("%\r\n") << "ERROR";
+    QTest::newRow("no record") << QByteArray("<none>") << "ERROR" << Status::NoRecord << "";
+    QTest::newRow("empty record") << QByteArray() << "" << Status::EmptyRecord << "";
+    QTest::newRow("existing file") << QByteArray("@\r\n") << "@" << Status::Found << "@";
+    QTest::newRow("spaces around the path") << QByteArray("   @  \r\n") << "@" << Status::Found << "@";
+    QTest::newRow("LF line end") << QByteArray("@\n") << "@" << Status::Found << "@";
+    QTest::newRow("no line end") << QByteArray("@") << "@" << Status::Found << "@";
+    QTest::newRow("deleted file") << QByteArray("#\r\n") << "ERROR" << Status::Missing << "#";
+    QTest::newRow("empty line") << QByteArray("\r\n") << "ERROR" << Status::Missing << "";
+    QTest::newRow("last line decides: existing") << QByteArray("#\r\n@\r\n") << "@" << Status::Found << "@";
+    QTest::newRow("last line decides: deleted") << QByteArray("@\r\n#\r\n") << "ERROR" << Status::Missing << "#";
+    QTest::newRow("a folder is not a file") << QByteArray("%\r\n") << "ERROR" << Status::Missing << "%";
 }
 
 void TestModule1::readTargetFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, result);
-    if (content != "<none>") {
-        content.replace('@', existing().toUtf8());
-        content.replace('#', m_dir->filePath(QStringLiteral("music/deleted.mp3")).toUtf8());
-        content.replace('%', m_dir->filePath(QStringLiteral("music")).toUtf8());
-        writeRecord(content);
-    }
-    QCOMPARE(Module1::ReadTargetFile(*m_files), result.replace(QStringLiteral("@"), existing()));
+    QFETCH(Status, status);
+    QFETCH(QString, named);
+    const auto expand = [&](QString text) {
+        return text.replace(u'@', existing())
+            .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
+            .replace(u'%', m_dir->filePath(QStringLiteral("music")));
+    };
+    if (content != "<none>")
+        writeRecord(expand(QString::fromUtf8(content)).toUtf8());
+    QCOMPARE(Module1::ReadTargetFile(*m_files), expand(result));
+    const Module1::Target target = Module1::LookUpTarget(*m_files);
+    QCOMPARE(target.status, status);
+    QCOMPARE(target.path, expand(named));
     QCOMPARE(m_files->freeFile(), 1);
 }
 
@@ -103,7 +113,7 @@ void TestModule1::writeReplacesWithOneLine()
     QCOMPARE(result, Module1::WriteResult::Written);
     QCOMPARE(recordBytes(), existing().toUtf8() + "\r\n");
     QCOMPARE(Module1::ReadTargetFile(*m_files), existing());
-    QCOMPARE(Module1::recordedPath(*m_files), existing());
+    QCOMPARE(Module1::LookUpTarget(*m_files).path, existing());
 }
 
 void TestModule1::nothingComposedLeavesRecord()

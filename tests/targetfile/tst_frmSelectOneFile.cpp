@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Widget tests of the chooser dialog, shown modally as Set File shows it.
+// Widget tests of the chooser dialog, shown modally.
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "DriveMap.h"
-#include "FakeClock.h"
-#include "FakeOpener.h"
-#include "FakeWebPane.h"
 #include "FileListBox.h"
-#include "Form1.h"
+#include "Lists.h"
+#include "ModalDialog.h"
 #include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
@@ -16,33 +14,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeEdit>
-#include <QTimer>
 
 namespace {
-
-// What exec() gives when the steps left the dialog open and the test closed it.
-constexpr int stillOpen = 99;
-
-void clickItem(QListWidget *list, const QString &text, bool twice = false)
-{
-    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    const QPoint where = list->visualItemRect(found.first()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
-    if (twice) {
-        // What the window system delivers for the second click of a double click.
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, where);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
-    }
-}
 
 QStringList itemsOf(const FileListBox *list)
 {
@@ -60,7 +38,6 @@ class TestFrmSelectOneFile : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
     void okWritesSelectedFile_data();
     void okWritesSelectedFile();
@@ -76,7 +53,6 @@ private slots:
     void layout_data();
     void layout();
     void appearance();
-    void setFileShowsFreshChooserWhileClockRuns();
 
 private:
     QString home() const { return m_dir->filePath(QStringLiteral("home")); }
@@ -86,14 +62,9 @@ private:
     int runDialog(const std::function<void(frmSelectOneFile &)> &steps);
     template<typename T>
     static T *control(const QWidget &dialog, const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
-    Form1 *createForm();
-    void whenChooserShown(const std::function<void(frmSelectOneFile &)> &steps);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SequentialFiles> m_files;
-    FakeClock m_clock{QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5))};
-    FakeOpener m_opener;
-    std::unique_ptr<Form1> m_form;
 };
 
 void TestFrmSelectOneFile::init()
@@ -111,12 +82,6 @@ void TestFrmSelectOneFile::init()
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("settings"))));
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("settings"))));
     Module1::FilePattern = QStringLiteral("*.*");
-    m_opener = FakeOpener();
-}
-
-void TestFrmSelectOneFile::cleanup()
-{
-    m_form.reset();
 }
 
 QByteArray TestFrmSelectOneFile::recordBytes() const
@@ -127,35 +92,8 @@ QByteArray TestFrmSelectOneFile::recordBytes() const
 int TestFrmSelectOneFile::runDialog(const std::function<void(frmSelectOneFile &)> &steps)
 {
     frmSelectOneFile dialog(*m_files);
-    whenChooserShown(steps);
+    ModalDialog::whenShown<frmSelectOneFile>(&dialog, steps);
     return dialog.exec();
-}
-
-Form1 *TestFrmSelectOneFile::createForm()
-{
-    const auto pages = WebPages::onSite(QUrl(QStringLiteral("https://example.org/")));
-    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, new FakeWebPane, pages});
-    m_form->show();
-    return m_form.get();
-}
-
-void TestFrmSelectOneFile::whenChooserShown(const std::function<void(frmSelectOneFile &)> &steps)
-{
-    // Polls, because the click that opens the chooser may spin the event loop first.
-    QTimer::singleShot(5, this, [this, steps] {
-        auto *dialog = qobject_cast<frmSelectOneFile *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            whenChooserShown(steps);
-            return;
-        }
-        // A failing check returns from the inner lambda only; the dialog still closes.
-        [&] {
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            steps(*dialog);
-        }();
-        if (dialog->isVisible())
-            dialog->done(stillOpen);
-    });
 }
 
 void TestFrmSelectOneFile::okWritesSelectedFile_data()
@@ -174,8 +112,8 @@ void TestFrmSelectOneFile::okWritesSelectedFile()
     TestFiles::write(record(), "/old/choice.mp3\r\n/older.mp3\r\n");
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         if (!folder.isEmpty())
-            clickItem(control<DirListBox>(dialog, "Dir1"), folder, true);
-        clickItem(control<FileListBox>(dialog, "File1"), name);
+            Lists::clickItem(control<DirListBox>(dialog, "Dir1"), folder, true);
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), name);
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
     });
     QCOMPARE(result, int(QDialog::Accepted));
@@ -204,7 +142,7 @@ void TestFrmSelectOneFile::leavingKeepsRecord()
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         // A double click on a file only selects it; with a file selected
         // "Ok" would write, but leaving must not.
-        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("b song.mp3"), true);
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("b song.mp3"), true);
         QVERIFY(control<QPushButton>(dialog, "cmdOk")->isEnabled());
         QCOMPARE(recordBytes(), before);
         if (how == u"Cancel") {
@@ -232,7 +170,7 @@ void TestFrmSelectOneFile::okWithoutSelection()
         QVERIFY(QMetaObject::invokeMethod(&dialog, "cmdOk_Click"));
         QVERIFY(dialog.isVisible());
     });
-    QCOMPARE(result, stillOpen);
+    QCOMPARE(result, ModalDialog::stillOpen);
     QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
 }
 
@@ -243,7 +181,7 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
     TestFiles::write(blocker, "keep\r\n");
     m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
     const int result = runDialog([&](frmSelectOneFile &dialog) {
-        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("alarm"));
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("alarm"));
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         auto *notice = dialog.findChild<QMessageBox *>();
@@ -276,14 +214,14 @@ void TestFrmSelectOneFile::fileListFollowsFolder()
     runDialog([&](frmSelectOneFile &dialog) {
         auto *folders = control<DirListBox>(dialog, "Dir1");
         const auto *files = control<FileListBox>(dialog, "File1");
-        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("a.wav"));
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("a.wav"));
         QVERIFY(control<QPushButton>(dialog, "cmdOk")->isEnabled());
         if (byKeyboard) {
             folders->setFocus();
             QTest::keyClick(folders, Qt::Key_Down); // from the current folder to its first subfolder
             QTest::keyClick(folders, Qt::Key_Return);
         } else {
-            clickItem(folders, QStringLiteral("Albums"), true);
+            Lists::clickItem(folders, QStringLiteral("Albums"), true);
         }
         const QString albums = QDir::toNativeSeparators(music() + QStringLiteral("/Albums"));
         QCOMPARE(folders->path(), albums);
@@ -316,7 +254,7 @@ void TestFrmSelectOneFile::driveChangeMovesLists()
         const auto *files = control<FileListBox>(dialog, "File1");
         QCOMPARE(drives->drive(), QDir::toNativeSeparators(home()));
         if (climbFirst) {
-            clickItem(control<DirListBox>(dialog, "Dir1"), QDir::toNativeSeparators(QDir::rootPath()), true);
+            Lists::clickItem(control<DirListBox>(dialog, "Dir1"), QDir::toNativeSeparators(QDir::rootPath()), true);
             QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
         }
         drives->setFocus();
@@ -351,7 +289,7 @@ void TestFrmSelectOneFile::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    // Pixels at 96 dpi from the drawn twips: 15 twips a pixel.
+    // Left, top, width, height in pixels: the layout's twips at 15 to a pixel (96 dpi).
     QTest::newRow("drive list") << "Drive1" << QRect(4, 193, 300, 21);
     QTest::newRow("folder list") << "Dir1" << QRect(4, 4, 300, 186);
     QTest::newRow("Cancel") << "Command1" << QRect(469, 228, 97, 21);
@@ -394,43 +332,6 @@ void TestFrmSelectOneFile::appearance()
         }
         QCOMPARE(order, names);
     });
-}
-
-void TestFrmSelectOneFile::setFileShowsFreshChooserWhileClockRuns()
-{
-    const QString song = QDir::toNativeSeparators(music() + QStringLiteral("/alarm"));
-    TestFiles::write(record(), song.toUtf8() + "\r\n");
-    Module1::FilePattern = QStringLiteral("*.wav");
-    Form1 *form = createForm();
-    form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime"))->setTime(QTime(21, 4, 6));
-    const auto *clockField = form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
-    auto *setFile = form->findChild<QPushButton *>(QStringLiteral("Command3"));
-
-    bool ticked = false;
-    whenChooserShown([&](frmSelectOneFile &dialog) {
-        QCOMPARE(control<FileListBox>(dialog, "File1")->pattern(), QStringLiteral("*.*"));
-        m_clock.advanceMSecs(1000);
-        ticked = QTest::qWaitFor([&] { return clockField->text() == u"09:04:06 PM"; }, 3000);
-        clickItem(control<DirListBox>(dialog, "Dir1"), QStringLiteral("Albums"), true);
-        clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("wake up.mp3"));
-        QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
-    });
-    QTest::mouseClick(setFile, Qt::LeftButton);
-    QVERIFY(ticked);
-    QCOMPARE(m_opener.documents, QStringList{song}); // the alarm fired behind the dialog
-    QVERIFY(!QApplication::activeModalWidget());
-
-    bool fresh = false;
-    whenChooserShown([&](frmSelectOneFile &dialog) {
-        QCOMPARE(control<DirListBox>(dialog, "Dir1")->path(), QDir::toNativeSeparators(music()));
-        QCOMPARE(control<FileListBox>(dialog, "File1")->path(), QDir::toNativeSeparators(music()));
-        QCOMPARE(control<FileListBox>(dialog, "File1")->listIndex(), -1);
-        QVERIFY(!control<QPushButton>(dialog, "cmdOk")->isEnabled());
-        fresh = true;
-    });
-    QTest::mouseClick(setFile, Qt::LeftButton);
-    QVERIFY(fresh);
-    QCOMPARE(recordBytes(), song.toUtf8() + "\r\n");
 }
 
 QTEST_MAIN(TestFrmSelectOneFile)
