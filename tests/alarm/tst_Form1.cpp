@@ -1,21 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests of the main window: start-up, the alarm-time file, layout and buttons.
+#include "DirListBox.h"
 #include "DriveMap.h"
 #include "FakeClock.h"
 #include "FakeOpener.h"
 #include "FakeWebPane.h"
+#include "FileListBox.h"
 #include "Form1.h"
+#include "Lists.h"
+#include "ModalDialog.h"
+#include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
+#include "frmSelectOneFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QScopeGuard>
+#include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -59,6 +66,7 @@ private slots:
     void alarmOpensTargetOnce_data();
     void alarmOpensTargetOnce();
     void pickerChangeCountsFromNextTick();
+    void setFileShowsFreshChooserWhileClockRuns();
 
 private:
     QString alarmFile() const { return m_dir->filePath(QStringLiteral("9836v3.txt")); }
@@ -84,6 +92,9 @@ void TestForm1::init()
     m_opener = FakeOpener();
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5)));
     m_pane = new FakeWebPane;
+    // The chooser starts in Music: no test may see the real one.
+    qputenv("HOME", m_dir->filePath(QStringLiteral("home")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
 }
 
 void TestForm1::cleanup()
@@ -135,8 +146,6 @@ void TestForm1::loadOrder()
     createForm();
     QVERIFY(checked);
     QCOMPARE(m_pane->addresses, QList<QUrl>{pages.pane});
-    const auto *clockField = m_form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
-    QCOMPARE(clockField->inputMask(), QString());
     QVERIFY(QFile::exists(alarmFile()));
 }
 
@@ -241,7 +250,7 @@ void TestForm1::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    // Pixels at 96 dpi from the drawn twips: 15 twips a pixel.
+    // Left, top, width, height in pixels: the layout's twips at 15 to a pixel (96 dpi).
     QTest::newRow("picker") << "dtAlarmTime" << QRect(200, 56, 147, 24);
     QTest::newRow("clock field") << "mskTime" << QRect(28, 3, 276, 64);
     QTest::newRow("Help") << "Command1" << QRect(160, 56, 41, 25);
@@ -394,6 +403,53 @@ void TestForm1::pickerChangeCountsFromNextTick()
     QVERIFY(m_opener.documents.isEmpty());
     tickAt(QStringLiteral("07:31:00.002"));
     QCOMPARE(m_opener.documents, QStringList{song});
+}
+
+void TestForm1::setFileShowsFreshChooserWhileClockRuns()
+{
+    const QString music = m_dir->filePath(QStringLiteral("home/Music"));
+    QVERIFY(QDir().mkpath(music + QStringLiteral("/Albums")));
+    const QString song = QDir::toNativeSeparators(music + QStringLiteral("/alarm"));
+    TestFiles::write(song, "sound");
+    TestFiles::write(music + QStringLiteral("/Albums/wake up.mp3"), "sound");
+    const QString record = m_dir->filePath(QStringLiteral("alarm_file.txt"));
+    TestFiles::write(record, song.toUtf8() + "\r\n");
+    Module1::FilePattern = QStringLiteral("*.wav");
+    createForm();
+    m_form->show();
+    picker()->setTime(QTime(21, 4, 6));
+    const auto *clockField = m_form->findChild<QLineEdit *>(QStringLiteral("mskTime"));
+    auto *setFile = m_form->findChild<QPushButton *>(QStringLiteral("Command3"));
+    auto list = [](const QWidget &dialog, const char *name) { return dialog.findChild<QListWidget *>(QLatin1String(name)); };
+
+    QObject scope;
+    bool ticked = false;
+    ModalDialog::whenShown<frmSelectOneFile>(&scope, [&](frmSelectOneFile &dialog) {
+        QCOMPARE(dialog.findChild<FileListBox *>(QStringLiteral("File1"))->pattern(), QStringLiteral("*.*"));
+        m_clock.advanceMSecs(1000);
+        ticked = QTest::qWaitFor([&] { return clockField->text() == u"09:04:06 PM"; }, 3000);
+        Lists::clickItem(list(dialog, "Dir1"), QStringLiteral("Albums"), true);
+        Lists::clickItem(list(dialog, "File1"), QStringLiteral("wake up.mp3"));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(setFile, Qt::LeftButton);
+    QVERIFY(ticked);
+    QCOMPARE(m_opener.documents, QStringList{song}); // the alarm fired behind the dialog
+    QVERIFY(!QApplication::activeModalWidget());
+
+    bool fresh = false;
+    ModalDialog::whenShown<frmSelectOneFile>(&scope, [&](frmSelectOneFile &dialog) {
+        const QString musicFolder = QDir::toNativeSeparators(music);
+        QCOMPARE(dialog.findChild<DirListBox *>(QStringLiteral("Dir1"))->path(), musicFolder);
+        const auto *files = dialog.findChild<FileListBox *>(QStringLiteral("File1"));
+        QCOMPARE(files->path(), musicFolder);
+        QCOMPARE(files->listIndex(), -1);
+        QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("cmdOk"))->isEnabled());
+        fresh = true;
+    });
+    QTest::mouseClick(setFile, Qt::LeftButton);
+    QVERIFY(fresh);
+    QCOMPARE(TestFiles::read(record), song.toUtf8() + "\r\n");
 }
 
 QTEST_MAIN(TestForm1)

@@ -14,14 +14,14 @@ record="$e2e_config/alarm_file.txt"
 # Waits for the chooser to map and points the keyboard at it.
 open_chooser() {
     e2e_click 125 68 # Set File
-    chooser=$(timeout 10 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
+    chooser=$(timeout 60 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
         fail "Set File did not show the chooser"
     xdotool mousemove --window "$chooser" 300 240
     xdotool windowfocus --sync "$chooser"
 }
 
 chooser_gone() {
-    timeout 10 sh -c "while xdotool search --onlyvisible --name '^Select Files\$' >/dev/null; do sleep 0.1; done"
+    e2e_until 60 "! xdotool search --onlyvisible --name '^Select Files\$' >/dev/null"
 }
 
 body() {
@@ -30,11 +30,11 @@ body() {
     open_chooser
     # The drive list has the focus; Tab leads to the folder list, whose
     # highlight stands on Music, and Down to its first subfolder.
+    # The program takes X events in the order they come, so each step below
+    # sees the lists as the one before left them.
     xdotool key --delay 100 Tab Down Return
-    sleep 0.3
     xdotool mousemove --window "$chooser" 360 12 click 1 # the first file: birds.wav
     xdotool key Down                                     # the next: wake up call.mp3
-    sleep 0.3
     xdotool mousemove --window "$chooser" 413 238 click 1 # Ok
     chooser_gone || fail "Ok did not close the chooser"
     [ -f "$record" ] || fail "Ok wrote no record"

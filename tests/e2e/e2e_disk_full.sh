@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program with its settings folder on a full disk: changing the alarm
 # time keeps the old file intact and tells the user, and the program runs on.
-# Needs a private mount namespace (root, or unprivileged user namespaces).
+# Mounting the small disk needs root; the mount lives in a private mount
+# namespace, so nobody else sees it and it goes when the test ends.
 if [ -z "${E2E_IN_NAMESPACE:-}" ]; then
-    unshare -m true 2>/dev/null || { echo "SKIP: cannot make a private mount namespace"; exit 77; }
+    unshare -m true 2>/dev/null || { echo "SKIP: cannot make a private mount namespace (needs root)"; exit 77; }
     E2E_IN_NAMESPACE=1 exec unshare -m "$BASH" "$0" "$@"
 fi
 source "$(dirname "$0")/lib.sh"
@@ -19,7 +20,7 @@ body() {
     e2e_click 245 68 # the picker's minutes
     xdotool key Up
     # The notice is a second window titled like the main one.
-    timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Dorvane\$' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
+    e2e_until 60 "[ \$(xdotool search --onlyvisible --name '^Dorvane\$' | wc -l) -ge 2 ]" ||
         fail "no notice appeared; the file holds: $(cat "$e2e_config/9836v3.txt")"
     [ "$(cat "$e2e_config/9836v3.txt")" = $'07:30:00 AM\r' ] || fail "the alarm-time file changed: $(cat "$e2e_config/9836v3.txt")"
     ls -A "$e2e_config" | grep -v -x -e 9836v3.txt -e filler && fail "a temporary file was left behind"

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 body() {
     e2e_start
-    timeout 10 sh -c "until [ -f '$e2e_config/9836v3.txt' ]; do sleep 0.1; done" ||
+    e2e_until 60 "[ -f '$e2e_config/9836v3.txt' ]" ||
         fail "the alarm-time file was not created"
     [ "$(cat "$e2e_config/9836v3.txt")" = $'00:00:00 pm\r' ] || fail "unexpected first-start content"
 
