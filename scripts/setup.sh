@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what building Dorvane needs, then configures and builds it in build/.
-# Sourced by run.sh and test.sh; pass "test" to also install what the tests need.
+# What building and testing Dorvane needs, and how to build it in build/.
+# Sourced by run.sh and test.sh, which choose the packages to install.
 set -euo pipefail
 
 dorvane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -20,9 +20,16 @@ dorvane_install_packages() {
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "These packages are missing: ${missing[*]}" >&2
+            echo "Install them as root (apt-get install ${missing[*]}), or install sudo, then run this again." >&2
+            return 1
+        }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
