@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -43,6 +44,13 @@ QString decode(QByteArray bytes)
     return QStringDecoder(QStringDecoder::System).decode(bytes);
 }
 
+// Why a path that exists but is no regular file is left alone, for the user.
+QString notRegularFile(const QFileInfo &info)
+{
+    return info.isDir() ? QObject::tr("a folder stands in its place; Dorvane leaves it as it is")
+                        : QObject::tr("it is not a regular file but a device or a pipe; Dorvane leaves it as it is");
+}
+
 } // namespace
 
 struct SequentialFiles::OpenFile {
@@ -72,13 +80,21 @@ bool SequentialFiles::openForInput(const QString &path, int fileNumber)
     const QString local = m_drives.localPath(path);
     if (m_open.count(fileNumber))
         return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    // Opening a pipe would wait for a writer, and a device may never end.
+    const QFileInfo info(local);
+    if (info.exists() && !info.isFile())
+        return fail(local, notRegularFile(info));
     QFile file(local);
     if (!file.open(QIODevice::ReadOnly))
         return fail(local, file.errorString());
-    auto entry = std::make_unique<OpenFile>();
-    entry->lines = splitLines(decode(file.readAll()));
+    const QByteArray bytes = file.read(maxInputBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(local, file.errorString());
+    if (bytes.size() > maxInputBytes)
+        return fail(local, QObject::tr("it holds more than %1 KB, far more than a settings file does")
+                               .arg(maxInputBytes / 1024));
+    auto entry = std::make_unique<OpenFile>();
+    entry->lines = linesOf(bytes);
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
     return true;
@@ -89,6 +105,11 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     const QString local = m_drives.localPath(path);
     if (m_open.count(fileNumber))
         return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    // Saving would put a regular file in its place, or, through a link,
+    // in the place of whatever the link points at.
+    const QFileInfo info(local);
+    if (info.exists() && !info.isFile())
+        return fail(local, notRegularFile(info));
     QString reason;
     if (!m_drives.prepareFolderFor(local, &reason))
         return fail(local, reason);
@@ -151,9 +172,16 @@ bool SequentialFiles::close(int fileNumber)
     return true;
 }
 
+QStringList SequentialFiles::linesOf(QByteArray bytes)
+{
+    return splitLines(decode(std::move(bytes)));
+}
+
 qint16 SequentialFiles::openIfExists(const QString &path)
 {
-    if (!FileSystemObject(m_drives).FileExists(path))
+    // Something that is no regular file is refused by openForInput(), which
+    // says why; nothing at all is no error.
+    if (!FileSystemObject(m_drives).Exists(path))
         return -1;
     const int number = freeFile();
     if (!openForInput(path, number))

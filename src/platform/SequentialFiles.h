@@ -5,6 +5,7 @@
 #include "DriveMap.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -21,6 +22,10 @@
  * goes to a temporary file that replaces the old one only when close()
  * succeeds, so the old content survives any failure on the way.
  *
+ * Only regular files are read or written, directly or through links: a
+ * folder, a device or a pipe at a path is left exactly as it is. A file is
+ * read only up to maxInputBytes; a longer one is refused as unreadable.
+ *
  * Paths go through the DriveMap given at construction.
  */
 class SequentialFiles
@@ -31,6 +36,9 @@ public:
         QString path;   ///< the local path, in the system's own notation
         QString reason; ///< why, in plain words
     };
+
+    /// Settings files hold a line or two; no full path comes near this.
+    static constexpr qint64 maxInputBytes = 64 * 1024;
 
     explicit SequentialFiles(const DriveMap &drives);
     ~SequentialFiles();
@@ -62,12 +70,16 @@ public:
 
     /**
      * Opens @p path for input under a free file number when the file exists.
-     * Returns that number, or -1 when there is no such file or it cannot be read.
+     * Returns that number, or -1 when there is no such file or it cannot be
+     * read; lastError() then says why, unless nothing stands at @p path.
      */
     qint16 openIfExists(const QString &path);
 
     /// Why the last failing call failed.
     Error lastError() const { return m_lastError; }
+
+    /// The lines that the file content @p bytes holds, as openForInput() reads them.
+    static QStringList linesOf(QByteArray bytes);
 
 private:
     struct OpenFile;
