@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QRegularExpression>
-#include <QStringList>
 
 DriveMap::DriveMap(const QString &driveCRoot)
     : m_driveCRoot(QDir::cleanPath(driveCRoot))
@@ -17,21 +16,15 @@ QString DriveMap::localPath(const QString &path) const
 {
     if (m_driveCRoot.isEmpty())
         return path;
-    const bool onDriveC = path.size() >= 3 && path.at(0).toUpper() == u'C' && path.at(1) == u':'
-        && (path.at(2) == u'\\' || path.at(2) == u'/');
-    if (!onDriveC)
+    // Only files at the root of drive C, where the program keeps its own, move
+    // to the root given; any other path stays the user's, on every system
+    // (on Windows the user's files and the temporary folder are on drive C too).
+    static const QRegularExpression rootFile(QStringLiteral(R"(^[Cc]:[\\/]([^\\/]+)$)"));
+    const QRegularExpressionMatch match = rootFile.match(path);
+    const QString name = match.captured(1);
+    if (!match.hasMatch() || name == u"." || name == u"..")
         return path;
-    // Built part by part, so that ".." cannot climb out of the root.
-    QStringList parts;
-    for (const QString &part : path.mid(3).split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts)) {
-        if (part == u"..") {
-            if (!parts.isEmpty())
-                parts.removeLast();
-        } else if (part != u".") {
-            parts.append(part);
-        }
-    }
-    return m_driveCRoot + u'/' + parts.join(u'/');
+    return m_driveCRoot + u'/' + name;
 }
 
 bool DriveMap::prepareFolderFor(const QString &localPath, QString *error) const

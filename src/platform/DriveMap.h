@@ -5,9 +5,10 @@
 #include <QString>
 
 /**
- * Resolves paths written as on Windows ("C:\9836v3.txt") to the local file
- * system. Without a root the paths stay as they are; with a root, paths on
- * drive C resolve below that folder and every other path stays as it is.
+ * Resolves the program's own settings paths, files at the root of drive C
+ * ("C:\9836v3.txt"), to the local file system. Without a root the paths stay
+ * as they are; with a root, a file at the root of drive C resolves to that
+ * file in the root folder, and every other path stays as it is.
  */
 class DriveMap
 {
@@ -15,7 +16,7 @@ public:
     /// Leaves every path as it is.
     DriveMap() = default;
 
-    /// Resolves drive C to the folder @p driveCRoot.
+    /// Resolves the files at the root of drive C to the folder @p driveCRoot.
     explicit DriveMap(const QString &driveCRoot);
 
     /// The map for this system: drive C itself on Windows, the program's

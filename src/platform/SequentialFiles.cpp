@@ -3,14 +3,13 @@
 #include "SequentialFiles.h"
 
 #include "FileSystemObject.h"
+#include "FileText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
 
 namespace {
@@ -33,17 +32,6 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QString decode(QByteArray bytes)
-{
-    // Files edited by hand often carry a UTF-8 byte-order mark.
-    static constexpr char bom[] = "\xEF\xBB\xBF";
-    if (bytes.startsWith(bom)) {
-        bytes.remove(0, 3);
-        return QStringDecoder(QStringDecoder::Utf8).decode(bytes);
-    }
-    return QStringDecoder(QStringDecoder::System).decode(bytes);
-}
-
 // Why a path that exists but is no regular file is left alone, for the user.
 QString notRegularFile(const QFileInfo &info)
 {
@@ -57,6 +45,7 @@ struct SequentialFiles::OpenFile {
     QStringList lines;
     qsizetype nextLine = 0;
     std::unique_ptr<QSaveFile> output;
+    QString text; ///< what was printed, written at close() in the encoding that holds all of it
     QString localPath;
 };
 
@@ -135,13 +124,7 @@ void SequentialFiles::printLine(int fileNumber, const QString &text)
     const auto it = m_open.find(fileNumber);
     if (it == m_open.end() || !it->second->output)
         return;
-    QStringEncoder encoder(QStringEncoder::System);
-    QByteArray bytes = encoder.encode(text);
-    bytes.append("\r\n");
-    QSaveFile &output = *it->second->output;
-    // A failed write must never be committed; close() reports it.
-    if (output.write(bytes) != bytes.size())
-        output.cancelWriting();
+    it->second->text += text + QStringLiteral("\r\n");
 }
 
 bool SequentialFiles::endOfFile(int fileNumber) const
@@ -160,6 +143,13 @@ bool SequentialFiles::close(int fileNumber)
     if (!entry->output)
         return true;
     QSaveFile &output = *entry->output;
+    const QByteArray bytes = FileText::encode(entry->text);
+    // A failed write must never be committed.
+    if (output.write(bytes) != bytes.size()) {
+        const QString reason = output.errorString();
+        output.cancelWriting();
+        return fail(entry->localPath, reason);
+    }
     // Flushed and checked here: QSaveFile would commit a file whose buffered
     // content could not be written (a full disk) as if nothing went wrong.
     if (!output.flush()) {
@@ -174,7 +164,7 @@ bool SequentialFiles::close(int fileNumber)
 
 QStringList SequentialFiles::linesOf(QByteArray bytes)
 {
-    return splitLines(decode(std::move(bytes)));
+    return splitLines(FileText::decode(bytes));
 }
 
 qint16 SequentialFiles::openIfExists(const QString &path)
