@@ -49,9 +49,12 @@ struct SequentialFiles::OpenFile {
     QString localPath;
 };
 
-SequentialFiles::SequentialFiles(const DriveMap &drives)
+SequentialFiles::SequentialFiles(const DriveMap &drives, SaveFileMaker makeSaveFile)
     : m_drives(drives)
+    , m_makeSaveFile(std::move(makeSaveFile))
 {
+    if (!m_makeSaveFile)
+        m_makeSaveFile = [](const QString &localPath) { return std::make_unique<QSaveFile>(localPath); };
 }
 
 SequentialFiles::~SequentialFiles() = default;
@@ -103,8 +106,11 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     if (!m_drives.prepareFolderFor(local, &reason))
         return fail(local, reason);
     auto entry = std::make_unique<OpenFile>();
-    entry->output = std::make_unique<QSaveFile>(local);
-    if (!entry->output->open(QIODevice::WriteOnly))
+    entry->output = m_makeSaveFile(local);
+    // Unbuffered: what close() writes meets the disk at once, so a full disk
+    // shows there. Buffered, QSaveFile would commit content whose last flush
+    // failed as if nothing went wrong.
+    if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(local, entry->output->errorString());
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
@@ -142,20 +148,15 @@ bool SequentialFiles::close(int fileNumber)
     m_open.erase(it);
     if (!entry->output)
         return true;
+    // Written in one piece, in the encoding chosen for the whole text.
     QSaveFile &output = *entry->output;
     const QByteArray bytes = FileText::encode(entry->text);
-    // A failed write must never be committed.
-    if (output.write(bytes) != bytes.size()) {
-        const QString reason = output.errorString();
-        output.cancelWriting();
-        return fail(entry->localPath, reason);
-    }
-    // Flushed and checked here: QSaveFile would commit a file whose buffered
-    // content could not be written (a full disk) as if nothing went wrong.
-    if (!output.flush()) {
-        const QString reason = output.errorString();
-        output.cancelWriting();
-        return fail(entry->localPath, reason);
+    const qint64 written = output.write(bytes);
+    if (written != bytes.size()) {
+        return fail(entry->localPath,
+                    output.error() != QFileDevice::NoError
+                        ? output.errorString()
+                        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size()));
     }
     if (!output.commit())
         return fail(entry->localPath, output.errorString());

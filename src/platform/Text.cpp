@@ -2,6 +2,22 @@
 // Text: the small text operations the program's logic relies on.
 #include "Text.h"
 
+namespace {
+
+// A line break shows as "⏎", any other control character as "�": both are
+// in the fonts every desktop has, unlike the control pictures from U+2400.
+void showControlCharacters(QString &text)
+{
+    for (QChar &c : text) {
+        if (c == u'\n' || c == u'\r')
+            c = QChar(0x23CE);
+        else if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    }
+}
+
+} // namespace
+
 QString ForNotice(QStringView text, qsizetype maxLength)
 {
     QString shown = text.toString();
@@ -16,12 +32,18 @@ QString ForNotice(QStringView text, qsizetype maxLength)
             --tail;
         shown = text.first(head).toString() + QChar(0x2026) + text.last(tail).toString();
     }
-    for (QChar &c : shown) {
-        // U+2400 onwards are the pictures of the control characters: ␀ … ␟, ␡.
-        if (c.unicode() < 0x20)
-            c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-            c = QChar(0x2421);
-    }
+    showControlCharacters(shown);
+    return shown;
+}
+
+QString VisibleName(QStringView name)
+{
+    QString shown = name.toString();
+    showControlCharacters(shown);
+    constexpr QChar openBox(0x2423);
+    for (qsizetype i = 0; i < shown.size() && shown.at(i) == u' '; ++i)
+        shown[i] = openBox;
+    for (qsizetype i = shown.size() - 1; i >= 0 && shown.at(i) == u' '; --i)
+        shown[i] = openBox;
     return shown;
 }

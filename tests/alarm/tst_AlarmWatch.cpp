@@ -3,6 +3,7 @@
 // The watch follows Europe/Berlin's wall clock, for its daylight saving changes,
 // whatever the machine's zone: Windows takes no zone from the environment.
 #include "AlarmWatch.h"
+#include "TickSchedule.h"
 
 #include <QTest>
 
@@ -34,6 +35,8 @@ private slots:
     void occurrence_data();
     void occurrence();
     void followsTheZoneGiven();
+    void nextTick_data();
+    void nextTick();
 };
 
 void TestAlarmWatch::initTestCase()
@@ -179,6 +182,26 @@ void TestAlarmWatch::followsTheZoneGiven()
     watch.start(moment(QStringLiteral("2026-06-15 00:29:59.500")));
     QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 00:30:00.002")), QTime(7, 30)));
     QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
+}
+
+void TestAlarmWatch::nextTick_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<int>("wait"); // ms until the next tick
+    // Aimed 2 ms past the next second, so a timer that fires a hair early
+    // still lands in the new second.
+    QTest::newRow("on the second") << "2026-06-15 07:30:00.000" << 1002;
+    QTest::newRow("a tick on time") << "2026-06-15 07:30:00.002" << 1000;
+    QTest::newRow("mid-second") << "2026-06-15 07:30:00.300" << 702;
+    QTest::newRow("just before the next") << "2026-06-15 07:30:00.999" << 3;
+    QTest::newRow("before 1970: no negative remainder") << "1969-12-31 23:59:59.250" << 752;
+}
+
+void TestAlarmWatch::nextTick()
+{
+    QFETCH(QString, now);
+    QFETCH(int, wait);
+    QCOMPARE(TickSchedule::msecsToNextTick(moment(now)), wait);
 }
 
 QTEST_GUILESS_MAIN(TestAlarmWatch)
