@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real dorvane.exe under Wine and Xvfb, as a Windows user meets it: the
 # first start creates C:\9836v3.txt, Help and Contact reach the shell, an edit
-# of the picker is saved, and an alarm a few seconds ahead hands the file named
-# in a record written in the ANSI code page to the shell's "Open" exactly once.
+# of the picker is saved, one copy runs at a time, and an alarm a few seconds
+# ahead hands the file named in a record written in the ANSI code page to the
+# shell's "Open" exactly once.
 # Usage: e2e_wine.sh <dorvane.exe> <recorder.exe> <Wine prefix> <folders with the DLLs, ':'-separated>
 source "$(dirname "$0")/lib.sh"
 
@@ -27,6 +28,27 @@ e2e_click 245 68 # the picker's minutes
 xdotool key Up
 wait_for 30 holds "$e2e_drive_c/9836v3.txt" '12:01:00 PM' ||
     fail "the picker's edit was not saved: $(od -c "$e2e_drive_c/9836v3.txt")"
+
+# A second start gives way at once, with status 0, and touches no settings file.
+before=$(ls -l --time-style=full-iso "$e2e_drive_c/9836v3.txt"; cksum "$e2e_drive_c/9836v3.txt")
+timeout 60 wine "$program" >> "$e2e_work/program.log" 2>&1 || fail "the second copy ended with status $?"
+kill -0 "$e2e_pid" || fail "the first copy ended"
+[ "$(e2e_windows)" -eq 1 ] || fail "$(e2e_windows) windows are open"
+[ "$before" = "$(ls -l --time-style=full-iso "$e2e_drive_c/9836v3.txt"; cksum "$e2e_drive_c/9836v3.txt")" ] ||
+    fail "the second copy touched C:\9836v3.txt"
+e2e_stop
+
+# Two copies started at the same moment end as one. (The copy stopped above
+# was killed outright: its lock must not keep them out.)
+wine "$program" >> "$e2e_work/program.log" 2>&1 & first=$!
+wine "$program" >> "$e2e_work/program.log" 2>&1 & second=$!
+wait_for 60 eval '! kill -0 "$first" 2>/dev/null || ! kill -0 "$second" 2>/dev/null' || fail "both copies kept running"
+gave_way=$first
+kill -0 "$first" 2>/dev/null && gave_way=$second
+wait "$gave_way" || fail "the copy that gave way ended with status $?"
+wait_for 60 eval '[ "$(e2e_windows)" -ge 1 ]' || fail "neither copy showed its window"
+[ "$(e2e_windows)" -eq 1 ] || fail "$(e2e_windows) windows are open"
+e2e_pid=$((first + second - gave_way))
 e2e_stop
 
 # A song whose name the code page holds (1252 here), named by a record in that
@@ -63,5 +85,5 @@ awk -v t="$started" -v a="$alarm" 'BEGIN { exit !(t >= a && t < a + 10) }' ||
     fail "the shell started the handler at $started, not within 10 s after $alarm"
 kill -0 "$e2e_pid" || fail "the program ended"
 e2e_stop
-echo "PASS: first start, Help, Contact and the picker's edit; the alarm opened '$song' once," \
+echo "PASS: first start, Help, Contact, the picker's edit and one copy at a time; the alarm opened '$song' once," \
      "$(awk -v t="$started" -v a="$alarm" 'BEGIN { printf "%.3f", t - a }') s into its second"

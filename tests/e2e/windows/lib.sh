@@ -24,6 +24,8 @@ e2e_log=$e2e_work/opened.log
 trap 'e2e_cleanup' EXIT
 
 e2e_cleanup() {
+    # Every copy, a failed test's leftovers included: the prefix outlives the test.
+    wine taskkill /f /im dorvane.exe >/dev/null 2>&1 || true
     [ -n "${e2e_pid:-}" ] && kill "$e2e_pid" 2>/dev/null || true
     rm -rf "$e2e_work"
 }
@@ -96,7 +98,13 @@ e2e_start() {
     e2e_pid=$!
     e2e_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Dorvane$' | head -n 1) ||
         fail "the main window did not appear"
+    # The program's notices bear its name too; the main window has its own size.
+    xdotool getwindowgeometry "$e2e_window" | grep -q 'Geometry: 345x136$' ||
+        fail "a window other than the main one appeared: $(xdotool getwindowgeometry "$e2e_window")"
 }
+
+# How many windows bear the program's name.
+e2e_windows() { xdotool search --onlyvisible --name '^Dorvane$' 2>/dev/null | wc -l; }
 
 e2e_stop() {
     [ -n "${e2e_pid:-}" ] || return 0
