@@ -96,9 +96,6 @@ void TestForm1::init()
     m_opener = FakeOpener();
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5)));
     m_pane = new FakeWebPane;
-    // The chooser starts in Music: no test may see the real one.
-    qputenv("HOME", m_dir->filePath(QStringLiteral("home")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
 }
 
 void TestForm1::cleanup()
@@ -110,7 +107,11 @@ void TestForm1::cleanup()
 
 Form1 *TestForm1::createForm()
 {
-    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, m_pane, pages});
+    // The chooser starts in Music: no test may see the real one.
+    const QString home = m_dir->filePath(QStringLiteral("home"));
+    const Places::Browsing browsing{[home] { return QList<Places::Place>{{home, QString()}}; },
+                                    [home] { return home + QStringLiteral("/Music"); }};
+    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, m_pane, pages, browsing});
     return m_form.get();
 }
 
