@@ -303,8 +303,8 @@ void TestSequentialFiles::onlyRegularFiles()
 #endif
     QVERIFY(kind.startsWith(u"link") ? QFile::link(target, path) : QFile::rename(target, path));
     if (kind.startsWith(u"link") && !QFileInfo(path).isSymLink())
-        QSKIP("No symbolic link here: on Windows QFile::link makes a shell shortcut, a regular file, "
-              "and symbolic links need a privilege that tests do not have");
+        QSKIP("No symbolic link could be made here: on Windows QFile::link makes a shell shortcut, which is a "
+              "regular file; real links need a privilege that tests do not have, and Wine makes none");
     const QString node = kind.startsWith(u"link") ? target : path;
     const QFileInfo before(node);
 
