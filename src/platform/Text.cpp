@@ -22,6 +22,10 @@ QString ForNotice(QStringView text, qsizetype maxLength)
             c = QChar(0x2400 + c.unicode());
         else if (c.unicode() == 0x7F)
             c = QChar(0x2421);
+        // The other controls (U+0085 breaks a line) and Unicode's line and
+        // paragraph separators have no pictures of their own.
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QChar::ReplacementCharacter;
     }
     return shown;
 }
