@@ -75,7 +75,7 @@ for target in "${targets[@]}"; do
 done
 
 if [ ${#failed[@]} -ne 0 ]; then
-    echo "check-fuzz: FAILED: ${failed[*]}" >&2
+    echo "check-fuzz: FAILED: $(printf '%s; ' "${failed[@]}")" >&2
     exit 1
 fi
 echo "check-fuzz: ${#targets[@]} targets, ${seconds} s each, no finding ($((SECONDS - started)) s)"

@@ -32,7 +32,7 @@ done
 [ ${#found[@]} -eq 0 ] || failed+=("${#found[@]} sanitizer report(s)")
 
 if [ ${#failed[@]} -ne 0 ]; then
-    echo "check-sanitizers: FAILED: ${failed[*]}" >&2
+    echo "check-sanitizers: FAILED: $(printf '%s; ' "${failed[@]}")" >&2
     exit 1
 fi
 echo "check-sanitizers: no sanitizer report, no leak ($((SECONDS - started)) s)"
