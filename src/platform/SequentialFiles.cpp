@@ -58,12 +58,16 @@ struct SequentialFiles::OpenFile {
     QStringList lines;
     qsizetype nextLine = 0;
     std::unique_ptr<QSaveFile> output;
+    QString writeFailure; ///< why a line could not be written; nothing is committed then
     QString localPath;
 };
 
-SequentialFiles::SequentialFiles(const DriveMap &drives)
+SequentialFiles::SequentialFiles(const DriveMap &drives, SaveFileMaker makeSaveFile)
     : m_drives(drives)
+    , m_makeSaveFile(std::move(makeSaveFile))
 {
+    if (!m_makeSaveFile)
+        m_makeSaveFile = [](const QString &localPath) { return std::make_unique<QSaveFile>(localPath); };
 }
 
 SequentialFiles::~SequentialFiles() = default;
@@ -115,8 +119,11 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     if (!m_drives.prepareFolderFor(local, &reason))
         return fail(local, reason);
     auto entry = std::make_unique<OpenFile>();
-    entry->output = std::make_unique<QSaveFile>(local);
-    if (!entry->output->open(QIODevice::WriteOnly))
+    entry->output = m_makeSaveFile(local);
+    // Unbuffered: every line meets the disk as it is printed, so a full disk
+    // shows at once. Buffered, QSaveFile would commit content whose last
+    // flush failed as if nothing went wrong.
+    if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(local, entry->output->errorString());
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
@@ -139,10 +146,16 @@ void SequentialFiles::printLine(int fileNumber, const QString &text)
     QStringEncoder encoder(QStringEncoder::System);
     QByteArray bytes = encoder.encode(text);
     bytes.append("\r\n");
-    QSaveFile &output = *it->second->output;
+    OpenFile &entry = *it->second;
+    if (!entry.writeFailure.isEmpty())
+        return;
     // A failed write must never be committed; close() reports it.
-    if (output.write(bytes) != bytes.size())
-        output.cancelWriting();
+    const qint64 written = entry.output->write(bytes);
+    if (written == bytes.size())
+        return;
+    entry.writeFailure = entry.output->error() != QFileDevice::NoError
+        ? entry.output->errorString()
+        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size());
 }
 
 bool SequentialFiles::endOfFile(int fileNumber) const
@@ -160,16 +173,10 @@ bool SequentialFiles::close(int fileNumber)
     m_open.erase(it);
     if (!entry->output)
         return true;
-    QSaveFile &output = *entry->output;
-    // Flushed and checked here: QSaveFile would commit a file whose buffered
-    // content could not be written (a full disk) as if nothing went wrong.
-    if (!output.flush()) {
-        const QString reason = output.errorString();
-        output.cancelWriting();
-        return fail(entry->localPath, reason);
-    }
-    if (!output.commit())
-        return fail(entry->localPath, output.errorString());
+    if (!entry->writeFailure.isEmpty())
+        return fail(entry->localPath, entry->writeFailure);
+    if (!entry->output->commit())
+        return fail(entry->localPath, entry->output->errorString());
     return true;
 }
 

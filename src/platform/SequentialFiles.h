@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
+
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -40,7 +43,10 @@ public:
     /// Settings files hold a line or two; no full path comes near this.
     static constexpr qint64 maxInputBytes = 64 * 1024;
 
-    explicit SequentialFiles(const DriveMap &drives);
+    /// Makes the file that an output goes to; a test may hand in one that fails.
+    using SaveFileMaker = std::function<std::unique_ptr<QSaveFile>(const QString &localPath)>;
+
+    explicit SequentialFiles(const DriveMap &drives, SaveFileMaker makeSaveFile = {});
     ~SequentialFiles();
     SequentialFiles(const SequentialFiles &) = delete;
     SequentialFiles &operator=(const SequentialFiles &) = delete;
@@ -87,6 +93,7 @@ private:
     bool fail(const QString &localPath, const QString &reason);
 
     DriveMap m_drives;
+    SaveFileMaker m_makeSaveFile;
     std::map<int, std::unique_ptr<OpenFile>> m_open;
     Error m_lastError;
 };

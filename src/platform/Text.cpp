@@ -2,6 +2,25 @@
 // Text: the small text operations the program's logic relies on.
 #include "Text.h"
 
+namespace {
+
+// U+2400 onwards are the pictures of the control characters: ␀ … ␟, ␡.
+void showControlCharacters(QString &text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+        // The other controls (U+0085 breaks a line) and Unicode's line and
+        // paragraph separators have no pictures of their own.
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QChar::ReplacementCharacter;
+    }
+}
+
+} // namespace
+
 QString ForNotice(QStringView text, qsizetype maxLength)
 {
     QString shown = text.toString();
@@ -16,16 +35,18 @@ QString ForNotice(QStringView text, qsizetype maxLength)
             --tail;
         shown = text.first(head).toString() + QChar(0x2026) + text.last(tail).toString();
     }
-    for (QChar &c : shown) {
-        // U+2400 onwards are the pictures of the control characters: ␀ … ␟, ␡.
-        if (c.unicode() < 0x20)
-            c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-            c = QChar(0x2421);
-        // The other controls (U+0085 breaks a line) and Unicode's line and
-        // paragraph separators have no pictures of their own.
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = QChar::ReplacementCharacter;
-    }
+    showControlCharacters(shown);
+    return shown;
+}
+
+QString VisibleName(QStringView name)
+{
+    QString shown = name.toString();
+    showControlCharacters(shown);
+    constexpr QChar openBox(0x2423);
+    for (qsizetype i = 0; i < shown.size() && shown.at(i) == u' '; ++i)
+        shown[i] = openBox;
+    for (qsizetype i = shown.size() - 1; i >= 0 && shown.at(i) == u' '; --i)
+        shown[i] = openBox;
     return shown;
 }

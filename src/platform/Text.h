@@ -25,3 +25,10 @@ inline QString Trim(QStringView text)
  * left out, so that both ends of a path stay readable (never shorter than 3).
  */
 QString ForNotice(QStringView text, qsizetype maxLength = 160);
+
+/**
+ * A file name as a list shows it so that no two names look alike: spaces at
+ * either end as "␣" and control characters (a line break) as their
+ * visible symbols. "song.mp3 " reads "song.mp3␣".
+ */
+QString VisibleName(QStringView name);

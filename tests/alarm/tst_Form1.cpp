@@ -12,11 +12,13 @@
 #include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
+#include "TimeText.h"
 #include "frmSelectOneFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -57,7 +59,9 @@ private slots:
     void saveOnUserEdit_data();
     void saveOnUserEdit();
     void typedTimeIsSaved();
+    void saveFailureToldOnce_data();
     void saveFailureToldOnce();
+    void saveFailureToldAgainAfterSuccess();
     void layout_data();
     void layout();
     void tabOrder();
@@ -238,18 +242,32 @@ void TestForm1::typedTimeIsSaved()
     QCOMPARE(alarmFileBytes(), QByteArray("06:45:00 PM\r\n"));
 }
 
+void TestForm1::saveFailureToldOnce_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("told"); // part of the notice
+    QTest::newRow("a file where the settings folder should be") << "file for folder" << "is a file, not a folder";
+    QTest::newRow("a folder where the alarm-time file should be") << "folder for file" << "a folder stands in its place";
+}
+
 void TestForm1::saveFailureToldOnce()
 {
-    // A file stands where the settings folder should be.
-    TestFiles::write(m_dir->filePath(QStringLiteral("blocker")), "keep\r\n");
-    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("blocker/dorvane"))));
+    QFETCH(QString, obstacle);
+    QFETCH(QString, told);
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    if (obstacle == u"file for folder") {
+        TestFiles::write(blocker, "keep\r\n");
+        m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
+    } else {
+        QVERIFY(QDir().mkpath(alarmFile()));
+    }
 
     createForm();
     QCOMPARE(picker()->time(), QTime(12, 0, 0));
     QTRY_COMPARE(notices().size(), 1);
     const QString text = notices().first()->text();
     QVERIFY2(text.contains(QStringLiteral("9836v3.txt")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("is a file, not a folder")), qPrintable(text));
+    QVERIFY2(text.contains(told), qPrintable(text));
 
     picker()->setFocus();
     picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
@@ -258,8 +276,27 @@ void TestForm1::saveFailureToldOnce()
     QTest::qWait(20);
     QCOMPARE(notices().size(), 1);
     QCOMPARE(picker()->time(), QTime(12, 2, 0));
+    if (obstacle == u"file for folder")
+        QCOMPARE(TestFiles::read(blocker), QByteArray("keep\r\n"));
+    else
+        QVERIFY(QFileInfo(alarmFile()).isDir());
+}
 
-    QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep\r\n"));
+void TestForm1::saveFailureToldAgainAfterSuccess()
+{
+    createForm();
+    picker()->setFocus();
+    picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
+    for (int round = 1; round <= 2; ++round) {
+        QVERIFY(QFile::remove(alarmFile()));
+        QVERIFY(QDir().mkdir(alarmFile()));
+        QTest::keyClick(picker(), Qt::Key_Up);
+        QTRY_COMPARE(notices().size(), round);
+        // The obstacle goes; the next change is saved, and a later failure is news again.
+        QVERIFY(QDir().rmdir(alarmFile()));
+        QTest::keyClick(picker(), Qt::Key_Up);
+        QCOMPARE(alarmFileBytes(), TimeText::Format(picker()->time()).toUtf8() + "\r\n");
+    }
 }
 
 void TestForm1::layout_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the numbered text files and of where drive-C paths lead.
 #include "DriveMap.h"
+#include "FailingSaveFile.h"
 #include "FileSystemObject.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
@@ -36,6 +37,8 @@ private slots:
     void failedWriteKeepsOldContent_data();
     void failedWriteKeepsOldContent();
     void uncommittedOutputKeepsOldContent();
+    void fullDiskKeepsOldContent_data();
+    void fullDiskKeepsOldContent();
     void onlyRegularFiles_data();
     void onlyRegularFiles();
     void longFileRefused();
@@ -216,6 +219,30 @@ void TestSequentialFiles::uncommittedOutputKeepsOldContent()
     }
     QCOMPARE(TestFiles::read(path), QByteArray("/old/song.mp3\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("record.txt")});
+}
+
+void TestSequentialFiles::fullDiskKeepsOldContent_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::newRow("nothing fits") << qint64(0);
+    QTest::newRow("half a line fits") << qint64(5);
+    QTest::newRow("all but the line end fits") << qint64(11);
+}
+
+void TestSequentialFiles::fullDiskKeepsOldContent()
+{
+    QFETCH(qint64, room);
+    const QString path = m_dir->filePath(QStringLiteral("9836v3.txt"));
+    TestFiles::write(path, "07:30:00 AM\r\n");
+    SequentialFiles files{DriveMap(m_dir->path()),
+                          [room](const QString &local) { return std::make_unique<FailingSaveFile>(local, room); }};
+    QVERIFY(files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 1));
+    files.printLine(1, QStringLiteral("06:45:00 PM"));
+    QVERIFY2(!files.close(1), "a file the disk could not take was reported as saved");
+    const QString reason = files.lastError().reason;
+    QVERIFY2(reason.contains(QStringLiteral("No space left")) || reason.contains(QStringLiteral("may be full")), qPrintable(reason));
+    QCOMPARE(TestFiles::read(path), QByteArray("07:30:00 AM\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("9836v3.txt")});
 }
 
 void TestSequentialFiles::onlyRegularFiles_data()
