@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
-#include <QRegularExpression>
 #include <QStringList>
 
 DriveMap::DriveMap(const QString &driveCRoot)
@@ -21,9 +20,11 @@ QString DriveMap::localPath(const QString &path) const
         && (path.at(2) == u'\\' || path.at(2) == u'/');
     if (!onDriveC)
         return path;
-    // Built part by part, so that ".." cannot climb out of the root.
+    // Built part by part, so that ".." cannot climb out of the root. Split by
+    // hand: a regular expression matches nothing in text that is not valid
+    // UTF-16, and a lone surrogate would have kept every ".." in place.
     QStringList parts;
-    for (const QString &part : path.mid(3).split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts)) {
+    for (const QString &part : path.sliced(3).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts)) {
         if (part == u"..") {
             if (!parts.isEmpty())
                 parts.removeLast();

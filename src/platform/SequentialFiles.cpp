@@ -39,7 +39,8 @@ QString decode(QByteArray bytes)
     static constexpr char bom[] = "\xEF\xBB\xBF";
     if (bytes.startsWith(bom)) {
         bytes.remove(0, 3);
-        return QStringDecoder(QStringDecoder::Utf8).decode(bytes);
+        // That one mark only: the decoder would skip a second one as well.
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes);
     }
     return QStringDecoder(QStringDecoder::System).decode(bytes);
 }

@@ -4,12 +4,13 @@
 
 namespace {
 
-// A line break shows as "⏎", any other control character as "�": both are
-// in the fonts every desktop has, unlike the control pictures from U+2400.
+// A line break (CR, LF, Unicode's line and paragraph separators) shows as
+// "⏎", any other control character as "�": both are in the fonts every
+// desktop has, unlike the control pictures from U+2400.
 void showControlCharacters(QString &text)
 {
     for (QChar &c : text) {
-        if (c == u'\n' || c == u'\r')
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = QChar(0x23CE);
         else if (c.category() == QChar::Other_Control)
             c = QChar::ReplacementCharacter;
