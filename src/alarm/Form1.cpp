@@ -303,6 +303,8 @@ void Form1::showNotice(const QString &text)
 {
     auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dorvane"), text, QMessageBox::Ok, this);
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // File names and file contents go into notices: never read them as markup.
+    notice->setTextFormat(Qt::PlainText);
     // Not modal: the clock keeps running and the window stays usable.
     notice->setWindowModality(Qt::NonModal);
     // Shown once the event loop runs, so a notice from start-up comes after the window.

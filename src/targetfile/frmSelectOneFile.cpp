@@ -193,6 +193,8 @@ void frmSelectOneFile::showNotice(const QString &text)
 {
     auto *notice = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // File names and file contents go into notices: never read them as markup.
+    notice->setTextFormat(Qt::PlainText);
     // No nested event loop: the notice waits on top of this dialog only.
     notice->open();
 }
