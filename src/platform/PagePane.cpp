@@ -23,6 +23,7 @@ void PagePane::navigate(const QUrl &address)
     if (kind != m_kind) {
         WebPane *pane = local ? new RichTextPane(m_opener, this) : m_remotePane(m_opener, this);
         layout()->addWidget(pane);
+        pane->show();
         const bool hadFocus = m_shown && m_shown->hasFocus();
         delete m_shown;
         m_shown = pane;

@@ -46,8 +46,8 @@ void RichTextPane::navigate(const QUrl &address)
 
 void RichTextPane::followLink(const QUrl &link)
 {
-    // The page's links are relative to it; the browser needs them whole.
-    m_opener.openAddress(m_view->source().resolved(link));
+    // Already made whole against the page's address: the browser gets a full address.
+    m_opener.openAddress(link);
 }
 
 void RichTextPane::nameAfterTitle()
