@@ -102,6 +102,8 @@ Form1::Form1(const Services &services, QWidget *parent)
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, WebBrowser1);
     setTabOrder(WebBrowser1, Command3);
+    // The window opens with the keyboard on its first stop, the alarm time.
+    dtAlarmTime->setFocus();
 
     // What a screen reader says of each control; the clock field's value is the time itself.
     setAccessibleDescription(tr("Opens one chosen file at one set time of day, every day."));
