@@ -16,6 +16,7 @@
 #include "WebPane.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -167,20 +168,51 @@ void Form1::CheckAlarm()
     if (!m_watch.recordTick(now, alarm))
         return;
 
-    const Module1::Target target = Module1::LookUpTarget(m_files);
+    const Module1::Target target = Module1::lookUpTarget(m_files);
+    const QString path = ForNotice(QDir::toNativeSeparators(target.path));
     switch (target.status) {
     case Module1::Target::Status::Found:
-        if (!m_opener.openDocument(target.path))
-            alertNothingOpened(alarm, tr("the desktop could not open %1.").arg(target.path));
+        m_opener.openDocument(target.path, this, [this, alarm, path](std::optional<Opener::Failure> failure) {
+            if (failure)
+                alertNothingOpened(alarm, whyNotOpened(*failure, path));
+        });
         return;
     case Module1::Target::Status::NoRecord:
     case Module1::Target::Status::EmptyRecord:
         alertNothingOpened(alarm, tr("no file has been chosen. Choose one with Set File."));
         return;
+    case Module1::Target::Status::Unreadable:
+        alertNothingOpened(alarm, tr("the record of the chosen file, %1, cannot be read: %2. Choose the file again with Set File.")
+                                      .arg(path, ForNotice(target.reason)));
+        return;
+    case Module1::Target::Status::NotFullPath:
+        alertNothingOpened(alarm, tr("the chosen file is recorded as %1, which is not a full path, so it could be "
+                                     "any file of that name. Choose the file again with Set File.")
+                                      .arg(path));
+        return;
     case Module1::Target::Status::Missing:
-        alertNothingOpened(alarm, tr("the chosen file %1 cannot be found.").arg(target.path));
+        alertNothingOpened(alarm, tr("the chosen file %1 cannot be found.").arg(path));
+        return;
+    case Module1::Target::Status::NotAFile:
+        alertNothingOpened(alarm, tr("the chosen %1 is not a file that can be opened, but a folder, a device or a pipe.")
+                                      .arg(path));
         return;
     }
+}
+
+QString Form1::whyNotOpened(Opener::Failure failure, const QString &path)
+{
+    switch (failure) {
+    case Opener::Failure::NoApplication:
+        return tr("no application is set up to open that kind of file (%1).").arg(path);
+    case Opener::Failure::NotFound:
+        return tr("the chosen file %1 cannot be found.").arg(path);
+    case Opener::Failure::Failed:
+        return tr("the desktop could not open %1.").arg(path);
+    case Opener::Failure::NoDesktop:
+        return tr("the desktop's opener could not be started to open %1.").arg(path);
+    }
+    return QString();
 }
 
 void Form1::alertNothingOpened(QTime alarm, const QString &why)
@@ -210,12 +242,21 @@ void Form1::RestoreAlarmTime()
             const SequentialFiles::Error error = m_files.lastError();
             showNotice(tr("Dorvane could not read the alarm time from %1: %2.\n\n"
                           "The alarm is set to 12:00 PM until you choose another time.")
-                           .arg(error.path, error.reason));
+                           .arg(ForNotice(error.path), error.reason));
         } else {
-            // An empty file or a line that is no time leaves noon, and the
-            // file as it is until the user picks a time.
-            restored = TimeText::Parse(Trim(m_files.lineInput(fileNumber))).value_or(noon);
+            const bool empty = m_files.endOfFile(fileNumber);
+            const QString line = m_files.lineInput(fileNumber);
             (void)m_files.close(fileNumber);
+            // The file stays as it is until the user picks a time: it may
+            // be a hand edit gone wrong that the user wants to see again.
+            if (const std::optional<QTime> time = TimeText::Parse(Trim(line))) {
+                restored = *time;
+            } else {
+                const QString held = empty ? tr("it is empty") : tr("it holds \u201c%1\u201d").arg(ForNotice(line, 60));
+                showNotice(tr("Dorvane could not read the alarm time from %1: %2, which is not a time of day.\n\n"
+                              "The alarm is set to 12:00 PM until you choose another time.")
+                               .arg(ForNotice(QDir::toNativeSeparators(m_files.drives().localPath(alarmTimeFile))), held));
+            }
         }
     } else {
         const QString firstStartLine = QStringLiteral("00:00:00 pm");
@@ -249,7 +290,7 @@ void Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
         showNotice(tr("Dorvane could not save the alarm time to %1: %2.\n\n"
                       "The alarm still rings at the time shown, but Dorvane will not "
                       "remember it when it starts again.")
-                       .arg(error.path, error.reason));
+                       .arg(ForNotice(error.path), error.reason));
     }
 }
 
@@ -273,6 +314,7 @@ void Form1::Command3_Click()
 
 void Form1::OpenWebPage(const QUrl &address)
 {
+    // Nobody waits for the answer: a page that does not open tells its own story.
     m_opener.openAddress(address);
 }
 

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "AlarmWatch.h"
+#include "Opener.h"
 #include "WebPages.h"
 
 #include <QTime>
 #include <QWidget>
 
 class Clock;
-class Opener;
 class QLineEdit;
 class QPushButton;
 class QTimeEdit;
@@ -61,6 +61,7 @@ private:
     void writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
     void alertNothingOpened(QTime alarm, const QString &why);
+    static QString whyNotOpened(Opener::Failure failure, const QString &path);
     void showNotice(const QString &text);
 
     QLineEdit *mskTime;

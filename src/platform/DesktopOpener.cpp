@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// DesktopOpener: opens documents and addresses through the desktop environment.
+// DesktopOpener: opens web addresses, the same way on every system.
 #include "DesktopOpener.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 
-bool DesktopOpener::openDocument(const QString &path)
+void DesktopOpener::openAddress(const QUrl &address)
 {
-    return QDesktopServices::openUrl(documentUrl(path));
+    QDesktopServices::openUrl(address);
 }
 
-bool DesktopOpener::openAddress(const QUrl &address)
+std::optional<Opener::Failure> DesktopOpener::failureOfExitCode(int code)
 {
-    return QDesktopServices::openUrl(address);
-}
-
-QUrl DesktopOpener::documentUrl(const QString &path)
-{
-    // A path joined onto a root folder starts with a doubled separator
-    // ("//song.mp3"), which QUrl would read as a network host; cleaning it
-    // first keeps it the local file it names.
-    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
-    return QUrl::fromLocalFile(QFileInfo(clean).absoluteFilePath());
+    // xdg-open: 0 success, 1 syntax, 2 file missing, 3 no method (nothing
+    // handles the file's type), 4 the action failed, 5 no permission.
+    switch (code) {
+    case 0:
+        return std::nullopt;
+    case 2:
+        return Failure::NotFound;
+    case 3:
+        return Failure::NoApplication;
+    default:
+        return Failure::Failed;
+    }
 }

@@ -5,15 +5,29 @@
 #include "Opener.h"
 
 /**
- * Opens through QDesktopServices (xdg-open on Linux, the shell on Windows).
- * Paths travel as file URLs, never through a command line.
+ * Opens documents with the desktop's own opener and learns its answer:
+ * xdg-open on Linux, started without a shell, and the shell's "Open" on
+ * Windows. Web addresses go through QDesktopServices.
  */
 class DesktopOpener final : public Opener
 {
 public:
-    bool openDocument(const QString &path) override;
-    bool openAddress(const QUrl &address) override;
+    /**
+     * @p answerWithinMs: how long the desktop may take to answer. An opener
+     * still running after that is running the application itself (xdg-open
+     * without a desktop session waits for it), so the document counts as opened.
+     */
+    explicit DesktopOpener(int answerWithinMs = 20'000)
+        : m_answerWithinMs(answerWithinMs)
+    {
+    }
 
-    /// The file URL that stands for the local file at @p path.
-    static QUrl documentUrl(const QString &path);
+    void openDocument(const QString &path, QObject *window, Answer answered) override;
+    void openAddress(const QUrl &address) override;
+
+    /// What xdg-open's exit status @p code says; no value for success.
+    static std::optional<Failure> failureOfExitCode(int code);
+
+private:
+    const int m_answerWithinMs;
 };

@@ -47,12 +47,11 @@ QStringList foldersFromRoot(const QString &path)
 } // namespace
 
 DirListBox::DirListBox(QWidget *parent)
-    : QListWidget(parent)
+    : FolderListBox(parent)
 {
     setItemDelegate(new IndentDelegate(this));
-    setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
     connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::open);
+    connect(&m_reader, &FolderReader::ready, this, &DirListBox::showSubfolders);
 }
 
 QString DirListBox::path() const
@@ -92,25 +91,30 @@ void DirListBox::open(const QModelIndex &index)
 
 void DirListBox::fill()
 {
-    clear();
+    startOver();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QStringList above = foldersFromRoot(m_path);
     for (int depth = 0; depth < above.size(); ++depth) {
         const QString &folder = above.at(depth);
-        const QString name = depth == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
-        auto *entry = new QListWidgetItem(openIcon, name, this);
+        QListWidgetItem *entry = depth == 0 ? addName(QDir::toNativeSeparators(folder), openIcon)
+                                            : addName(QFileInfo(folder).fileName(), openIcon);
         entry->setData(pathRole, folder);
         entry->setData(depthRole, depth);
     }
-    QListWidgetItem *current = item(count() - 1);
+    setCurrentItem(item(count() - 1));
+    m_reader.read([folder = m_path] {
+        return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    });
+}
 
-    const QFileInfoList subfolders =
-        QDir(m_path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &subfolder : subfolders) {
-        auto *entry = new QListWidgetItem(closedIcon, subfolder.fileName(), this);
-        entry->setData(pathRole, subfolder.absoluteFilePath());
-        entry->setData(depthRole, int(above.size()));
+void DirListBox::showSubfolders(const QStringList &names)
+{
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const int depth = int(foldersFromRoot(m_path).size());
+    const QString prefix = m_path.endsWith(u'/') ? m_path : m_path + u'/';
+    for (const QString &name : names) {
+        QListWidgetItem *entry = addName(name, closedIcon);
+        entry->setData(pathRole, prefix + name);
+        entry->setData(depthRole, depth);
     }
-    setCurrentItem(current);
 }

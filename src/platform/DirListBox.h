@@ -2,14 +2,14 @@
 // DirListBox: the folder the user is in, its ancestors and its subfolders.
 #pragma once
 
-#include <QListWidget>
+#include "FolderListBox.h"
 
 /**
  * Lists the folders from the root down to the current one, then the current
  * folder's subfolders one step further in; hidden folders are left out.
  * Opening an item (double click, or Enter) makes it the current folder.
  */
-class DirListBox : public QListWidget
+class DirListBox : public FolderListBox
 {
     Q_OBJECT
 
@@ -35,6 +35,7 @@ protected:
 private:
     void open(const QModelIndex &index);
     void fill();
+    void showSubfolders(const QStringList &names);
 
     QString m_path;
 };

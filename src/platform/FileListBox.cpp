@@ -23,11 +23,12 @@ QStringList nameFilters(const QString &pattern)
 } // namespace
 
 FileListBox::FileListBox(QWidget *parent)
-    : QListWidget(parent)
+    : FolderListBox(parent)
 {
-    setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
     connect(this, &QListWidget::itemSelectionChanged, this, &FileListBox::reportListIndex);
+    connect(&m_reader, &FolderReader::ready, this, &FileListBox::showNames);
+    // One line each: the view need not measure twenty thousand names one by one.
+    setUniformItemSizes(true);
 }
 
 QString FileListBox::path() const
@@ -49,8 +50,7 @@ void FileListBox::setPattern(const QString &pattern)
 
 QString FileListBox::list(int index) const
 {
-    const QListWidgetItem *entry = item(index);
-    return entry ? entry->text() : QString();
+    return nameOf(item(index));
 }
 
 int FileListBox::listIndex() const
@@ -61,9 +61,20 @@ int FileListBox::listIndex() const
 
 void FileListBox::fill()
 {
-    clear();
-    if (!m_path.isEmpty())
-        addItems(QDir(m_path).entryList(nameFilters(m_pattern), QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // What the last folder showed must not stay selectable while the next is read.
+    startOver();
+    reportListIndex();
+    if (m_path.isEmpty())
+        return;
+    m_reader.read([folder = m_path, filters = nameFilters(m_pattern)] {
+        return QDir(folder).entryList(filters, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    });
+}
+
+void FileListBox::showNames(const QStringList &names)
+{
+    startOver();
+    addNames(names);
     reportListIndex();
 }
 

@@ -2,13 +2,14 @@
 // FileListBox: the files of one folder whose names match a pattern.
 #pragma once
 
-#include <QListWidget>
+#include "FolderListBox.h"
 
 /**
  * Lists, sorted by name without regard to case, the files (not folders) in
- * path() whose names match pattern(); hidden files are left out.
+ * path() whose names match pattern(); hidden files are left out, and so are
+ * names that are not valid text in the system's encoding.
  */
-class FileListBox : public QListWidget
+class FileListBox : public FolderListBox
 {
     Q_OBJECT
 
@@ -28,7 +29,7 @@ public:
 
     int listCount() const { return count(); }
 
-    /// The name at @p index; empty when there is none.
+    /// The name at @p index, exactly as on disk; empty when there is none.
     QString list(int index) const;
 
     /// The selected item's index, -1 when none is selected.
@@ -39,6 +40,7 @@ signals:
 
 private:
     void fill();
+    void showNames(const QStringList &names);
     void reportListIndex();
 
     QString m_path;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -43,18 +44,29 @@ QString decode(QByteArray bytes)
     return QStringDecoder(QStringDecoder::System).decode(bytes);
 }
 
+// Why a path that exists but is no regular file is left alone, for the user.
+QString notRegularFile(const QFileInfo &info)
+{
+    return info.isDir() ? QObject::tr("a folder stands in its place; Dorvane leaves it as it is")
+                        : QObject::tr("it is not a regular file but a device or a pipe; Dorvane leaves it as it is");
+}
+
 } // namespace
 
 struct SequentialFiles::OpenFile {
     QStringList lines;
     qsizetype nextLine = 0;
     std::unique_ptr<QSaveFile> output;
+    QString writeFailure; ///< why a line could not be written; nothing is committed then
     QString localPath;
 };
 
-SequentialFiles::SequentialFiles(const DriveMap &drives)
+SequentialFiles::SequentialFiles(const DriveMap &drives, SaveFileMaker makeSaveFile)
     : m_drives(drives)
+    , m_makeSaveFile(std::move(makeSaveFile))
 {
+    if (!m_makeSaveFile)
+        m_makeSaveFile = [](const QString &localPath) { return std::make_unique<QSaveFile>(localPath); };
 }
 
 SequentialFiles::~SequentialFiles() = default;
@@ -72,13 +84,21 @@ bool SequentialFiles::openForInput(const QString &path, int fileNumber)
     const QString local = m_drives.localPath(path);
     if (m_open.count(fileNumber))
         return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    // Opening a pipe would wait for a writer, and a device may never end.
+    const QFileInfo info(local);
+    if (info.exists() && !info.isFile())
+        return fail(local, notRegularFile(info));
     QFile file(local);
     if (!file.open(QIODevice::ReadOnly))
         return fail(local, file.errorString());
-    auto entry = std::make_unique<OpenFile>();
-    entry->lines = splitLines(decode(file.readAll()));
+    const QByteArray bytes = file.read(maxInputBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(local, file.errorString());
+    if (bytes.size() > maxInputBytes)
+        return fail(local, QObject::tr("it holds more than %1 KB, far more than a settings file does")
+                               .arg(maxInputBytes / 1024));
+    auto entry = std::make_unique<OpenFile>();
+    entry->lines = linesOf(bytes);
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
     return true;
@@ -89,12 +109,20 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     const QString local = m_drives.localPath(path);
     if (m_open.count(fileNumber))
         return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+    // Saving would put a regular file in its place, or, through a link,
+    // in the place of whatever the link points at.
+    const QFileInfo info(local);
+    if (info.exists() && !info.isFile())
+        return fail(local, notRegularFile(info));
     QString reason;
     if (!m_drives.prepareFolderFor(local, &reason))
         return fail(local, reason);
     auto entry = std::make_unique<OpenFile>();
-    entry->output = std::make_unique<QSaveFile>(local);
-    if (!entry->output->open(QIODevice::WriteOnly))
+    entry->output = m_makeSaveFile(local);
+    // Unbuffered: every line meets the disk as it is printed, so a full disk
+    // shows at once. Buffered, QSaveFile would commit content whose last
+    // flush failed as if nothing went wrong.
+    if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(local, entry->output->errorString());
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
@@ -117,10 +145,16 @@ void SequentialFiles::printLine(int fileNumber, const QString &text)
     QStringEncoder encoder(QStringEncoder::System);
     QByteArray bytes = encoder.encode(text);
     bytes.append("\r\n");
-    QSaveFile &output = *it->second->output;
+    OpenFile &entry = *it->second;
+    if (!entry.writeFailure.isEmpty())
+        return;
     // A failed write must never be committed; close() reports it.
-    if (output.write(bytes) != bytes.size())
-        output.cancelWriting();
+    const qint64 written = entry.output->write(bytes);
+    if (written == bytes.size())
+        return;
+    entry.writeFailure = entry.output->error() != QFileDevice::NoError
+        ? entry.output->errorString()
+        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size());
 }
 
 bool SequentialFiles::endOfFile(int fileNumber) const
@@ -138,22 +172,23 @@ bool SequentialFiles::close(int fileNumber)
     m_open.erase(it);
     if (!entry->output)
         return true;
-    QSaveFile &output = *entry->output;
-    // Flushed and checked here: QSaveFile would commit a file whose buffered
-    // content could not be written (a full disk) as if nothing went wrong.
-    if (!output.flush()) {
-        const QString reason = output.errorString();
-        output.cancelWriting();
-        return fail(entry->localPath, reason);
-    }
-    if (!output.commit())
-        return fail(entry->localPath, output.errorString());
+    if (!entry->writeFailure.isEmpty())
+        return fail(entry->localPath, entry->writeFailure);
+    if (!entry->output->commit())
+        return fail(entry->localPath, entry->output->errorString());
     return true;
+}
+
+QStringList SequentialFiles::linesOf(QByteArray bytes)
+{
+    return splitLines(decode(std::move(bytes)));
 }
 
 qint16 SequentialFiles::openIfExists(const QString &path)
 {
-    if (!FileSystemObject(m_drives).FileExists(path))
+    // Something that is no regular file is refused by openForInput(), which
+    // says why; nothing at all is no error.
+    if (!FileSystemObject(m_drives).Exists(path))
         return -1;
     const int number = freeFile();
     if (!openForInput(path, number))

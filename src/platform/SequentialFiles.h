@@ -5,7 +5,11 @@
 #include "DriveMap.h"
 
 #include <QString>
+#include <QStringList>
 
+class QSaveFile;
+
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -21,6 +25,10 @@
  * goes to a temporary file that replaces the old one only when close()
  * succeeds, so the old content survives any failure on the way.
  *
+ * Only regular files are read or written, directly or through links: a
+ * folder, a device or a pipe at a path is left exactly as it is. A file is
+ * read only up to maxInputBytes; a longer one is refused as unreadable.
+ *
  * Paths go through the DriveMap given at construction.
  */
 class SequentialFiles
@@ -32,7 +40,13 @@ public:
         QString reason; ///< why, in plain words
     };
 
-    explicit SequentialFiles(const DriveMap &drives);
+    /// Settings files hold a line or two; no full path comes near this.
+    static constexpr qint64 maxInputBytes = 64 * 1024;
+
+    /// Makes the file that an output goes to; a test may hand in one that fails.
+    using SaveFileMaker = std::function<std::unique_ptr<QSaveFile>(const QString &localPath)>;
+
+    explicit SequentialFiles(const DriveMap &drives, SaveFileMaker makeSaveFile = {});
     ~SequentialFiles();
     SequentialFiles(const SequentialFiles &) = delete;
     SequentialFiles &operator=(const SequentialFiles &) = delete;
@@ -62,12 +76,16 @@ public:
 
     /**
      * Opens @p path for input under a free file number when the file exists.
-     * Returns that number, or -1 when there is no such file or it cannot be read.
+     * Returns that number, or -1 when there is no such file or it cannot be
+     * read; lastError() then says why, unless nothing stands at @p path.
      */
     qint16 openIfExists(const QString &path);
 
     /// Why the last failing call failed.
     Error lastError() const { return m_lastError; }
+
+    /// The lines that the file content @p bytes holds, as openForInput() reads them.
+    static QStringList linesOf(QByteArray bytes);
 
 private:
     struct OpenFile;
@@ -75,6 +93,7 @@ private:
     bool fail(const QString &localPath, const QString &reason);
 
     DriveMap m_drives;
+    SaveFileMaker m_makeSaveFile;
     std::map<int, std::unique_ptr<OpenFile>> m_open;
     Error m_lastError;
 };

@@ -16,3 +16,18 @@ inline QString Trim(QStringView text)
         --end;
     return text.sliced(begin, end - begin).toString();
 }
+
+/**
+ * @p text as a notice may show it: control characters (a line break in a
+ * file name, the bytes of a binary file) as their visible symbols, and text
+ * longer than @p maxLength cut in the middle, where "…" stands for what was
+ * left out, so that both ends of a path stay readable (never shorter than 3).
+ */
+QString ForNotice(QStringView text, qsizetype maxLength = 160);
+
+/**
+ * A file name as a list shows it so that no two names look alike: spaces at
+ * either end as "␣" and control characters (a line break) as their
+ * visible symbols. "song.mp3 " reads "song.mp3␣".
+ */
+QString VisibleName(QStringView name);

@@ -14,6 +14,8 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
     const std::optional<QString> path = composePath();
     if (!path)
         return WriteResult::NothingToWrite;
+    if (path->contains(u'\n') || path->contains(u'\r'))
+        return WriteResult::NotOneLine;
     constexpr int fileNumber = 1;
     if (!files.openForOutput(targetFileRecord, fileNumber))
         return WriteResult::Failed;
@@ -21,40 +23,57 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
     return files.close(fileNumber) ? WriteResult::Written : WriteResult::Failed;
 }
 
-Target LookUpTarget(SequentialFiles &files)
+std::optional<QString> decidingLine(const QStringList &lines)
 {
-    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
-    if (fileNumber == -1)
-        return {Target::Status::NoRecord, QString()};
-    QString last;
-    bool empty = true;
-    while (!files.endOfFile(fileNumber)) {
-        last = Trim(files.lineInput(fileNumber));
-        empty = false;
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (!line->trimmed().isEmpty())
+            return *line;
     }
+    return std::nullopt;
+}
+
+Target lookUpTarget(SequentialFiles &files)
+{
+    if (!FileSystemObject(files.drives()).Exists(targetFileRecord))
+        return {Target::Status::NoRecord, {}, {}};
+    const qint16 fileNumber = OpenForInput(files, targetFileRecord);
+    if (fileNumber == -1) {
+        const SequentialFiles::Error error = files.lastError();
+        return {Target::Status::Unreadable, error.path, error.reason};
+    }
+    QStringList lines;
+    while (!files.endOfFile(fileNumber))
+        lines.append(files.lineInput(fileNumber));
     (void)files.close(fileNumber);
-    if (empty)
-        return {Target::Status::EmptyRecord, QString()};
+
+    const std::optional<QString> line = decidingLine(lines);
+    if (!line)
+        return {Target::Status::EmptyRecord, {}, {}};
     // The record holds full paths. Anything else would be looked up wherever
     // the program was started, which may hold some other file of that name.
-    const bool exists = FileSystemObject::IsFullPath(last) && FileSystemObject().FileExists(last);
-    return {exists ? Target::Status::Found : Target::Status::Missing, last};
+    const FileSystemObject chosen;
+    const QString trimmed = Trim(*line);
+    for (const QString &candidate : {*line, trimmed}) {
+        if (FileSystemObject::IsFullPath(candidate) && chosen.FileExists(candidate))
+            return {Target::Status::Found, candidate, {}};
+    }
+    if (!FileSystemObject::IsFullPath(trimmed))
+        return {Target::Status::NotFullPath, trimmed, {}};
+    return {chosen.Exists(trimmed) ? Target::Status::NotAFile : Target::Status::Missing, trimmed, {}};
 }
 
 QString ReadTargetFile(SequentialFiles &files)
 {
-    const Target target = LookUpTarget(files);
+    const Target target = lookUpTarget(files);
     switch (target.status) {
     case Target::Status::Found:
         return target.path;
     case Target::Status::EmptyRecord:
-        // An empty record names nothing, which is not an error.
+        // A record without a line names nothing, which is not an error.
         return QString();
-    case Target::Status::NoRecord:
-    case Target::Status::Missing:
-        break;
+    default:
+        return noTarget;
     }
-    return noTarget;
 }
 
 qint16 OpenForInput(SequentialFiles &files, const QString &path)

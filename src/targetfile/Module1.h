@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -27,6 +28,7 @@ inline QString FilePattern;
 enum class WriteResult {
     Written,        ///< the record holds the new path
     NothingToWrite, ///< no path could be composed; the record is as it was
+    NotOneLine,     ///< the path holds a line break, which a one-line record cannot; the record is as it was
     Failed,         ///< the record could not be written and is as it was
 };
 
@@ -37,25 +39,36 @@ enum class WriteResult {
  */
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath);
 
-/// What the record names, read once.
+/// What the record names, read once, and why it names nothing to open.
 struct Target {
     enum class Status {
         Found,       ///< path is the file to open
         NoRecord,    ///< there is no record: nothing has been chosen
-        EmptyRecord, ///< the record holds no line
-        Missing,     ///< path, as the record names it, is no full path of an existing file
+        EmptyRecord, ///< the record holds no line but blank ones
+        Unreadable,  ///< the record at path cannot be read, for the reason given
+        NotFullPath, ///< path is not a full path of this system
+        Missing,     ///< nothing stands at path
+        NotAFile,    ///< path is a folder, a device or a pipe
     };
     Status status;
     QString path;
+    QString reason;
 };
 
-/// Reads the record: its last line, with its spaces trimmed, decides.
-Target LookUpTarget(SequentialFiles &files);
+/// The line of @p lines that names the target: the last one that is not blank.
+std::optional<QString> decidingLine(const QStringList &lines);
 
 /**
- * The target file's path as LookUpTarget() finds it; noTarget when there is
- * no record or the last line names no existing file; empty text when the
- * record is empty.
+ * Reads the record once. Its deciding line names the target exactly as
+ * written when that is an existing file, else with its spaces trimmed (a
+ * hand-edited record with stray spaces); two files whose names differ only
+ * in a trailing space are never mixed up.
+ */
+Target lookUpTarget(SequentialFiles &files);
+
+/**
+ * The target file's path as lookUpTarget() finds it; empty text when the
+ * record holds no line; noTarget for every other reason there is nothing to open.
  */
 QString ReadTargetFile(SequentialFiles &files);
 

@@ -181,6 +181,12 @@ void frmSelectOneFile::cmdOk_Click()
         break;
     case Module1::WriteResult::NothingToWrite:
         break;
+    case Module1::WriteResult::NotOneLine:
+        showNotice(tr("The name of this file, or of a folder above it, holds a line break. "
+                      "Dorvane keeps the chosen file as one line of text, which cannot hold such a name, "
+                      "so this file cannot be chosen.\n\n"
+                      "The file the alarm opens has not changed. Rename the file or choose another one."));
+        break;
     case Module1::WriteResult::Failed: {
         const SequentialFiles::Error error = m_files.lastError();
         showNotice(tr("Dorvane could not save your choice to %1: %2.\n\n"

@@ -2,6 +2,7 @@
 // Tests of when the alarm is due, tick by tick: once per day, never missed for a late tick.
 // Runs in Europe/Berlin (set by the test environment) for its daylight saving changes.
 #include "AlarmWatch.h"
+#include "TickSchedule.h"
 
 #include <QTest>
 
@@ -30,6 +31,8 @@ private slots:
     void changedAlarmCountsFromNextTick();
     void occurrence_data();
     void occurrence();
+    void nextTick_data();
+    void nextTick();
 };
 
 void TestAlarmWatch::initTestCase()
@@ -162,6 +165,26 @@ void TestAlarmWatch::occurrence()
     QFETCH(QTime, alarm);
     QFETCH(QString, expected);
     QCOMPARE(AlarmWatch::occurrence(day, alarm).toUTC(), moment(expected).toUTC());
+}
+
+void TestAlarmWatch::nextTick_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<int>("wait"); // ms until the next tick
+    // Aimed 2 ms past the next second, so a timer that fires a hair early
+    // still lands in the new second.
+    QTest::newRow("on the second") << "2026-06-15 07:30:00.000" << 1002;
+    QTest::newRow("a tick on time") << "2026-06-15 07:30:00.002" << 1000;
+    QTest::newRow("mid-second") << "2026-06-15 07:30:00.300" << 702;
+    QTest::newRow("just before the next") << "2026-06-15 07:30:00.999" << 3;
+    QTest::newRow("before 1970: no negative remainder") << "1969-12-31 23:59:59.250" << 752;
+}
+
+void TestAlarmWatch::nextTick()
+{
+    QFETCH(QString, now);
+    QFETCH(int, wait);
+    QCOMPARE(TickSchedule::msecsToNextTick(moment(now)), wait);
 }
 
 QTEST_GUILESS_MAIN(TestAlarmWatch)

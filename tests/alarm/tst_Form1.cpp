@@ -12,11 +12,13 @@
 #include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
+#include "TimeText.h"
 #include "frmSelectOneFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -57,7 +59,9 @@ private slots:
     void saveOnUserEdit_data();
     void saveOnUserEdit();
     void typedTimeIsSaved();
+    void saveFailureToldOnce_data();
     void saveFailureToldOnce();
+    void saveFailureToldAgainAfterSuccess();
     void layout_data();
     void layout();
     void tabOrder();
@@ -153,28 +157,44 @@ void TestForm1::restore_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QTime>("restored");
+    QTest::addColumn<QString>("notice"); // part of the notice at start, or empty for none
 
-    QTest::newRow("spaces and lower case") << QByteArray(" 07:30:00 am \r\n") << QTime(7, 30, 0);
-    QTest::newRow("seconds kept") << QByteArray("06:45:10 PM\r\n") << QTime(18, 45, 10);
-    QTest::newRow("only the first line") << QByteArray("06:45:00 PM\r\n07:00:00 AM\r\n") << QTime(18, 45, 0);
-    QTest::newRow("LF and byte-order mark") << QByteArray("\xEF\xBB\xBF" "05:15:00 AM\n") << QTime(5, 15, 0);
-    QTest::newRow("24-hour, edited by hand") << QByteArray("17:20\r\n") << QTime(17, 20, 0);
-    QTest::newRow("empty file") << QByteArray() << QTime(12, 0, 0);
-    QTest::newRow("not a time") << QByteArray("wake me up\r\n") << QTime(12, 0, 0);
-    QTest::newRow("time on the second line only") << QByteArray("\r\n07:30:00 AM\r\n") << QTime(12, 0, 0);
+    QTest::newRow("spaces and lower case") << QByteArray(" 07:30:00 am \r\n") << QTime(7, 30, 0) << "";
+    QTest::newRow("seconds kept") << QByteArray("06:45:10 PM\r\n") << QTime(18, 45, 10) << "";
+    QTest::newRow("only the first line") << QByteArray("06:45:00 PM\r\n07:00:00 AM\r\n") << QTime(18, 45, 0) << "";
+    QTest::newRow("LF and byte-order mark") << QByteArray("\xEF\xBB\xBF" "05:15:00 AM\n") << QTime(5, 15, 0) << "";
+    QTest::newRow("24-hour, edited by hand") << QByteArray("17:20\r\n") << QTime(17, 20, 0) << "";
+    QTest::newRow("empty file") << QByteArray() << QTime(12, 0, 0) << "it is empty";
+    QTest::newRow("not a time") << QByteArray("wake me up\r\n") << QTime(12, 0, 0) << "it holds \u201cwake me up\u201d";
+    QTest::newRow("an impossible time") << QByteArray("25:61:00\r\n") << QTime(12, 0, 0) << "25:61:00";
+    QTest::newRow("binary, shortened") << QByteArray(300, '\x01') << QTime(12, 0, 0)
+                                       << QStringLiteral("\u2401\u2026\u2401");
+    QTest::newRow("time on the second line only") << QByteArray("\r\n07:30:00 AM\r\n") << QTime(12, 0, 0)
+                                                  << "it holds \u201c\u201d";
+    QTest::newRow("far too long") << QByteArray(100'000, '1') << QTime(12, 0, 0) << "more than 64 KB";
 }
 
 void TestForm1::restore()
 {
     QFETCH(QByteArray, content);
     QFETCH(QTime, restored);
+    QFETCH(QString, notice);
     writeAlarmFile(content);
     createForm();
     QCOMPARE(picker()->time(), restored);
     // Restoring is no change of the user's: the file stays as it was.
     QCOMPARE(alarmFileBytes(), content);
-    QTest::qWait(20);
-    QVERIFY(notices().isEmpty());
+    if (notice.isEmpty()) {
+        QTest::qWait(20);
+        QVERIFY(notices().isEmpty());
+        return;
+    }
+    QTRY_COMPARE(notices().size(), 1);
+    const QString text = notices().first()->text();
+    QVERIFY2(text.contains(QStringLiteral("9836v3.txt")), qPrintable(text));
+    QVERIFY2(text.contains(notice), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("12:00 PM until you choose another time")), qPrintable(text));
+    QVERIFY2(text.size() < 400, qPrintable(text));
 }
 
 void TestForm1::saveOnUserEdit_data()
@@ -222,18 +242,32 @@ void TestForm1::typedTimeIsSaved()
     QCOMPARE(alarmFileBytes(), QByteArray("06:45:00 PM\r\n"));
 }
 
+void TestForm1::saveFailureToldOnce_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("told"); // part of the notice
+    QTest::newRow("a file where the settings folder should be") << "file for folder" << "is a file, not a folder";
+    QTest::newRow("a folder where the alarm-time file should be") << "folder for file" << "a folder stands in its place";
+}
+
 void TestForm1::saveFailureToldOnce()
 {
-    // A file stands where the settings folder should be.
-    TestFiles::write(m_dir->filePath(QStringLiteral("blocker")), "keep\r\n");
-    m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->filePath(QStringLiteral("blocker/dorvane"))));
+    QFETCH(QString, obstacle);
+    QFETCH(QString, told);
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    if (obstacle == u"file for folder") {
+        TestFiles::write(blocker, "keep\r\n");
+        m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
+    } else {
+        QVERIFY(QDir().mkpath(alarmFile()));
+    }
 
     createForm();
     QCOMPARE(picker()->time(), QTime(12, 0, 0));
     QTRY_COMPARE(notices().size(), 1);
     const QString text = notices().first()->text();
     QVERIFY2(text.contains(QStringLiteral("9836v3.txt")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("is a file, not a folder")), qPrintable(text));
+    QVERIFY2(text.contains(told), qPrintable(text));
 
     picker()->setFocus();
     picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
@@ -242,8 +276,27 @@ void TestForm1::saveFailureToldOnce()
     QTest::qWait(20);
     QCOMPARE(notices().size(), 1);
     QCOMPARE(picker()->time(), QTime(12, 2, 0));
+    if (obstacle == u"file for folder")
+        QCOMPARE(TestFiles::read(blocker), QByteArray("keep\r\n"));
+    else
+        QVERIFY(QFileInfo(alarmFile()).isDir());
+}
 
-    QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("blocker"))), QByteArray("keep\r\n"));
+void TestForm1::saveFailureToldAgainAfterSuccess()
+{
+    createForm();
+    picker()->setFocus();
+    picker()->setCurrentSection(QDateTimeEdit::MinuteSection);
+    for (int round = 1; round <= 2; ++round) {
+        QVERIFY(QFile::remove(alarmFile()));
+        QVERIFY(QDir().mkdir(alarmFile()));
+        QTest::keyClick(picker(), Qt::Key_Up);
+        QTRY_COMPARE(notices().size(), round);
+        // The obstacle goes; the next change is saved, and a later failure is news again.
+        QVERIFY(QDir().rmdir(alarmFile()));
+        QTest::keyClick(picker(), Qt::Key_Up);
+        QCOMPARE(alarmFileBytes(), TimeText::Format(picker()->time()).toUtf8() + "\r\n");
+    }
 }
 
 void TestForm1::layout_data()
@@ -331,25 +384,38 @@ void TestForm1::tickShowsTheTimeAndRearms()
 
 void TestForm1::alarmOpensTargetOnce_data()
 {
-    QTest::addColumn<QByteArray>("record"); // "<none>": no record; @ stands for an existing song
-    QTest::addColumn<bool>("openerWorks");
+    // In the record, @ stands for an existing song and % for a folder.
+    QTest::addColumn<QByteArray>("record"); // "<none>": no record
+    QTest::addColumn<int>("desktop");       // the desktop's answer: -1 opened, else an Opener::Failure
     QTest::addColumn<bool>("opened");
     QTest::addColumn<QString>("notice"); // part of the notice, or empty for none
 
-    QTest::newRow("existing file") << QByteArray("@\r\n") << true << true << "";
-    QTest::newRow("path with spaces around") << QByteArray("  @  \r\n") << true << true << "";
-    QTest::newRow("no record") << QByteArray("<none>") << true << false << "no file has been chosen";
-    QTest::newRow("empty record") << QByteArray() << true << false << "no file has been chosen";
-    QTest::newRow("chosen file deleted") << QByteArray("/nowhere/gone.mp3\r\n") << true << false
+    const int fine = -1;
+    QTest::newRow("existing file") << QByteArray("@\r\n") << fine << true << "";
+    QTest::newRow("path with spaces around") << QByteArray("  @  \r\n") << fine << true << "";
+    QTest::newRow("blank lines after the path") << QByteArray("@\r\n\r\n  \n") << fine << true << "";
+    QTest::newRow("no record") << QByteArray("<none>") << fine << false << "no file has been chosen";
+    QTest::newRow("empty record") << QByteArray() << fine << false << "no file has been chosen";
+    QTest::newRow("chosen file deleted") << QByteArray("/nowhere/gone.mp3\r\n") << fine << false
                                          << "the chosen file /nowhere/gone.mp3 cannot be found";
-    QTest::newRow("a file named ERROR") << QByteArray("ERROR\r\n") << true << false << "cannot be found";
-    QTest::newRow("desktop cannot open it") << QByteArray("@\r\n") << false << true << "the desktop could not open";
+    QTest::newRow("not a full path, though such a file is where the program runs")
+        << QByteArray("ERROR\r\n") << fine << false << "ERROR, which is not a full path";
+    QTest::newRow("a folder") << QByteArray("%\r\n") << fine << false << "is not a file that can be opened";
+    QTest::newRow("record far too long") << QByteArray(100'000, '/') << fine << false << "cannot be read";
+    QTest::newRow("control character in a name, shown") << QByteArray("/nowhere/a\x07" "b.mp3\n") << fine << false
+                                                        << QStringLiteral("/nowhere/a\u2407b.mp3");
+    QTest::newRow("no application for the type") << QByteArray("@\r\n") << int(Opener::Failure::NoApplication) << true
+                                                  << "no application is set up to open that kind of file";
+    QTest::newRow("desktop failed") << QByteArray("@\r\n") << int(Opener::Failure::Failed) << true
+                                    << "the desktop could not open";
+    QTest::newRow("no desktop opener") << QByteArray("@\r\n") << int(Opener::Failure::NoDesktop) << true
+                                       << "opener could not be started";
 }
 
 void TestForm1::alarmOpensTargetOnce()
 {
     QFETCH(QByteArray, record);
-    QFETCH(bool, openerWorks);
+    QFETCH(int, desktop);
     QFETCH(bool, opened);
     QFETCH(QString, notice);
 
@@ -360,10 +426,13 @@ void TestForm1::alarmOpensTargetOnce()
     const QString workingDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
     auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
-    if (record != "<none>")
-        TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), record.replace('@', song.toUtf8()));
+    if (record != "<none>") {
+        record.replace('@', song.toUtf8()).replace('%', m_dir->path().toUtf8());
+        TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), record);
+    }
     writeAlarmFile("07:30:00 AM\r\n");
-    m_opener.succeeds = openerWorks;
+    if (desktop >= 0)
+        m_opener.failure = Opener::Failure(desktop);
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
     createForm();
 

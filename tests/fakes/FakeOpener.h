@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FakeOpener: records what the program asked the desktop to open.
+// FakeOpener: records what the program asked the desktop to open, and answers as told.
 #pragma once
 
 #include "Opener.h"
 
 #include <QList>
+#include <QTimer>
 
 class FakeOpener final : public Opener
 {
 public:
-    bool openDocument(const QString &path) override
+    void openDocument(const QString &path, QObject *window, Answer answered) override
     {
         documents.append(path);
-        return succeeds;
+        // From the event loop, as the desktop answers.
+        QTimer::singleShot(0, window, [answered, failure = failure] { answered(failure); });
     }
 
-    bool openAddress(const QUrl &address) override
-    {
-        addresses.append(address);
-        return succeeds;
-    }
+    void openAddress(const QUrl &address) override { addresses.append(address); }
 
     QStringList documents;
     QList<QUrl> addresses;
-    bool succeeds = true;
+    std::optional<Failure> failure; ///< what the desktop answers for documents
 };

@@ -2,14 +2,18 @@
 // Widget tests of the folder and file lists and of the places they start from.
 #include "DirListBox.h"
 #include "FileListBox.h"
+#include "FolderReader.h"
 #include "Places.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
 
 namespace {
 
@@ -39,6 +43,10 @@ private slots:
     void fileList();
     void dirListShowsWhereTheUserIs();
     void dirListRefusesWhatIsNoFolder();
+    void namesThatLookAlike();
+    void hangingFolderDoesNotHoldTheWindow();
+    void newerReadingWins();
+    void hugeFolderListedInSlices();
     void places();
 
 private:
@@ -149,6 +157,83 @@ void TestListBoxes::places()
     QVERIFY(QDir(home).mkdir(QStringLiteral("Music")));
     QCOMPARE(Places::startFolder(), home + QStringLiteral("/Music"));
     QCOMPARE(Places::indexHolding(places, Places::startFolder()), 1);
+}
+
+void TestListBoxes::namesThatLookAlike()
+{
+    const QStringList names{"song.mp3", "song.mp3 ", " song.mp3", "two\nlines.mp3"};
+    for (const QString &name : names)
+        touch(m_dir->filePath(name));
+    FileListBox files;
+    files.setPath(m_dir->path());
+    QCOMPARE(texts(files), (QStringList{QStringLiteral("\u2423song.mp3"), "song.mp3", QStringLiteral("song.mp3\u2423"),
+                                        QStringLiteral("two\u240Alines.mp3")}));
+    QStringList listed;
+    for (int i = 0; i < files.listCount(); ++i)
+        listed.append(files.list(i));
+    QCOMPARE(listed, (QStringList{" song.mp3", "song.mp3", "song.mp3 ", "two\nlines.mp3"}));
+}
+
+void TestListBoxes::hangingFolderDoesNotHoldTheWindow()
+{
+    // A network folder that does not answer until the test lets it.
+    QSemaphore answer;
+    std::atomic<bool> answered = false;
+    FolderReader reader;
+    QSignalSpy ready(&reader, &FolderReader::ready);
+    QSignalSpy busy(&reader, &FolderReader::busyChanged);
+    reader.read([&] {
+        const bool released = answer.tryAcquire(1, 10'000);
+        answered = true;
+        return released ? QStringList{"late.mp3"} : QStringList{};
+    });
+    QVERIFY2(!answered, "read() waited for the folder");
+    QVERIFY(reader.busy());
+    QCOMPARE(busy.size(), 1);
+    QCOMPARE(ready.size(), 0);
+    answer.release();
+    QTRY_COMPARE(ready.size(), 1);
+    QCOMPARE(ready.at(0).at(0).toStringList(), QStringList{"late.mp3"});
+    QVERIFY(!reader.busy());
+    QCOMPARE(busy.size(), 2);
+}
+
+void TestListBoxes::newerReadingWins()
+{
+    QSemaphore answer;
+    FolderReader reader;
+    QSignalSpy ready(&reader, &FolderReader::ready);
+    reader.read([&] {
+        answer.tryAcquire(1, 10'000);
+        return QStringList{"old folder.mp3"};
+    });
+    reader.read([] { return QStringList{"new folder.mp3"}; });
+    QCOMPARE(ready.size(), 1); // a quick reading is there at once
+    answer.release();
+    QTest::qWait(200);
+    QCOMPARE(ready.size(), 1);
+    QCOMPARE(ready.at(0).at(0).toStringList(), QStringList{"new folder.mp3"});
+    QVERIFY(!reader.busy());
+}
+
+void TestListBoxes::hugeFolderListedInSlices()
+{
+    QStringList names;
+    for (int i = 0; i < 5000; ++i) {
+        names.append(QStringLiteral("track %1.mp3").arg(i, 4, 10, QLatin1Char('0')));
+        touch(m_dir->filePath(names.last()));
+    }
+    FileListBox files;
+    files.setPath(m_dir->path());
+    QVERIFY2(files.listCount() <= 2000, "more names than one slice went in at once");
+    QTRY_COMPARE(files.listCount(), 5000);
+    QVERIFY(!files.reading());
+    QCOMPARE(texts(files), names);
+    // Another folder meanwhile drops what was still to come.
+    files.setPath(m_dir->path());
+    files.setPath(m_dir->filePath(QStringLiteral("nowhere")));
+    QTest::qWait(50);
+    QCOMPARE(files.listCount(), 0);
 }
 
 QTEST_MAIN(TestListBoxes)

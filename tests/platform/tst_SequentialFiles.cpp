@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the numbered text files and of where drive-C paths lead.
 #include "DriveMap.h"
+#include "FailingSaveFile.h"
 #include "FileSystemObject.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 class TestSequentialFiles : public QObject
 {
@@ -31,6 +37,11 @@ private slots:
     void failedWriteKeepsOldContent_data();
     void failedWriteKeepsOldContent();
     void uncommittedOutputKeepsOldContent();
+    void fullDiskKeepsOldContent_data();
+    void fullDiskKeepsOldContent();
+    void onlyRegularFiles_data();
+    void onlyRegularFiles();
+    void longFileRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -208,6 +219,102 @@ void TestSequentialFiles::uncommittedOutputKeepsOldContent()
     }
     QCOMPARE(TestFiles::read(path), QByteArray("/old/song.mp3\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("record.txt")});
+}
+
+void TestSequentialFiles::fullDiskKeepsOldContent_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::newRow("nothing fits") << qint64(0);
+    QTest::newRow("half a line fits") << qint64(5);
+    QTest::newRow("all but the line end fits") << qint64(11);
+}
+
+void TestSequentialFiles::fullDiskKeepsOldContent()
+{
+    QFETCH(qint64, room);
+    const QString path = m_dir->filePath(QStringLiteral("9836v3.txt"));
+    TestFiles::write(path, "07:30:00 AM\r\n");
+    SequentialFiles files{DriveMap(m_dir->path()),
+                          [room](const QString &local) { return std::make_unique<FailingSaveFile>(local, room); }};
+    QVERIFY(files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 1));
+    files.printLine(1, QStringLiteral("06:45:00 PM"));
+    QVERIFY2(!files.close(1), "a file the disk could not take was reported as saved");
+    const QString reason = files.lastError().reason;
+    QVERIFY2(reason.contains(QStringLiteral("No space left")) || reason.contains(QStringLiteral("may be full")), qPrintable(reason));
+    QCOMPARE(TestFiles::read(path), QByteArray("07:30:00 AM\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("9836v3.txt")});
+}
+
+void TestSequentialFiles::onlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("written"); // or left exactly as it is
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a link to a folder") << "link to folder" << false;
+    QTest::newRow("a link to a regular file, as from a dotfiles folder") << "link to file" << true;
+#ifdef Q_OS_UNIX
+    // Reading a pipe would wait for a writer forever; writing would replace it.
+    QTest::newRow("a pipe") << "pipe" << false;
+    QTest::newRow("a link to a pipe") << "link to pipe" << false;
+#endif
+}
+
+void TestSequentialFiles::onlyRegularFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, written);
+    const QString path = m_dir->filePath(QStringLiteral("9836v3.txt"));
+    const QString target = m_dir->filePath(QStringLiteral("elsewhere"));
+    if (kind.endsWith(u"folder"))
+        QVERIFY(QDir().mkdir(target));
+    else if (kind.endsWith(u"file"))
+        TestFiles::write(target, "07:30:00 AM\r\n");
+#ifdef Q_OS_UNIX
+    else if (kind.endsWith(u"pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+#endif
+    QVERIFY(kind.startsWith(u"link") ? QFile::link(target, path) : QFile::rename(target, path));
+    const QString node = kind.startsWith(u"link") ? target : path;
+    const QFileInfo before(node);
+
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(files.openForInput(QStringLiteral("C:\\9836v3.txt"), 1), written);
+    QCOMPARE(files.openIfExists(QStringLiteral("C:\\9836v3.txt")) != -1, written);
+    QVERIFY2(clock.elapsed() < 1000, "reading must not wait on what is no file");
+    (void)files.close(1);
+    (void)files.close(2);
+
+    QCOMPARE(files.openForOutput(QStringLiteral("C:\\9836v3.txt"), 1), written);
+    if (written) {
+        files.printLine(1, QStringLiteral("06:45:00 PM"));
+        QVERIFY(files.close(1));
+        QVERIFY2(QFileInfo(path).isSymLink(), "the link stays a link");
+        QCOMPARE(TestFiles::read(target), QByteArray("06:45:00 PM\r\n"));
+        return;
+    }
+    QVERIFY2(files.lastError().reason.contains(QStringLiteral("leaves it as it is")), qPrintable(files.lastError().reason));
+    const QFileInfo after(node);
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isFile(), false);
+    QVERIFY(after.exists());
+    QCOMPARE(QFileInfo(path).isSymLink(), kind.startsWith(u"link"));
+}
+
+void TestSequentialFiles::longFileRefused()
+{
+    const QString path = m_dir->filePath(QStringLiteral("record.txt"));
+    TestFiles::write(path, QByteArray(SequentialFiles::maxInputBytes, 'x'));
+    SequentialFiles files{DriveMap(m_dir->path())};
+    QVERIFY(files.openForInput(QStringLiteral("C:\\record.txt"), 1));
+    QCOMPARE(files.lineInput(1).size(), SequentialFiles::maxInputBytes);
+    QVERIFY(files.close(1));
+
+    TestFiles::write(path, QByteArray(SequentialFiles::maxInputBytes + 1, 'x'));
+    QVERIFY(!files.openForInput(QStringLiteral("C:\\record.txt"), 1));
+    QVERIFY2(files.lastError().reason.contains(QStringLiteral("64 KB")), qPrintable(files.lastError().reason));
+    QCOMPARE(files.freeFile(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSequentialFiles)

@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,7 +22,8 @@ private slots:
     void readTargetFile();
     void writeReplacesWithOneLine_data();
     void writeReplacesWithOneLine();
-    void nothingComposedLeavesRecord();
+    void refusedWriteLeavesRecord_data();
+    void refusedWriteLeavesRecord();
     void failedWriteLeavesRecord();
     void openForInput();
 
@@ -57,23 +59,33 @@ QByteArray TestModule1::recordBytes() const
 
 void TestModule1::readTargetFile_data()
 {
-    // In the record, @ stands for the existing song and # for a deleted one.
-    QTest::addColumn<QByteArray>("content"); // "<none>": no record at all
+    // In the record, @ stands for the existing song, & for the same name with
+    // a trailing space (another file), # for a deleted one and % for a folder.
+    QTest::addColumn<QByteArray>("content"); // "<none>": no record at all; "<folder>": a folder instead
     QTest::addColumn<QString>("result");
     QTest::addColumn<Status>("status");
-    QTest::addColumn<QString>("named"); // the path LookUpTarget reports
+    QTest::addColumn<QString>("named"); // the path lookUpTarget reports
 
     QTest::newRow("no record") << QByteArray("<none>") << "ERROR" << Status::NoRecord << "";
     QTest::newRow("empty record") << QByteArray() << "" << Status::EmptyRecord << "";
+    QTest::newRow("only blank lines") << QByteArray("\r\n   \r\n\t\n") << "" << Status::EmptyRecord << "";
     QTest::newRow("existing file") << QByteArray("@\r\n") << "@" << Status::Found << "@";
     QTest::newRow("spaces around the path") << QByteArray("   @  \r\n") << "@" << Status::Found << "@";
     QTest::newRow("LF line end") << QByteArray("@\n") << "@" << Status::Found << "@";
     QTest::newRow("no line end") << QByteArray("@") << "@" << Status::Found << "@";
+    QTest::newRow("blank lines after the path") << QByteArray("@\r\n\r\n  \r\n") << "@" << Status::Found << "@";
+    QTest::newRow("trailing space belongs to the name") << QByteArray("&\r\n") << "&" << Status::Found << "&";
+    QTest::newRow("without it, the other file") << QByteArray("@\r\n") << "@" << Status::Found << "@";
     QTest::newRow("deleted file") << QByteArray("#\r\n") << "ERROR" << Status::Missing << "#";
-    QTest::newRow("empty line") << QByteArray("\r\n") << "ERROR" << Status::Missing << "";
     QTest::newRow("last line decides: existing") << QByteArray("#\r\n@\r\n") << "@" << Status::Found << "@";
     QTest::newRow("last line decides: deleted") << QByteArray("@\r\n#\r\n") << "ERROR" << Status::Missing << "#";
-    QTest::newRow("a folder is not a file") << QByteArray("%\r\n") << "ERROR" << Status::Missing << "%";
+    QTest::newRow("a folder is not a file") << QByteArray("%\r\n") << "ERROR" << Status::NotAFile << "%";
+    QTest::newRow("relative path, though such a file is here")
+        << QByteArray("music/song one.mp3\r\n") << "ERROR" << Status::NotFullPath << "music/song one.mp3";
+    QTest::newRow("drive C is not the settings folder")
+        << QByteArray("c:\\alarm_file.txt\r\n") << "ERROR" << Status::NotFullPath << "c:\\alarm_file.txt";
+    QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
+    QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";
 }
 
 void TestModule1::readTargetFile()
@@ -84,15 +96,25 @@ void TestModule1::readTargetFile()
     QFETCH(QString, named);
     const auto expand = [&](QString text) {
         return text.replace(u'@', existing())
+            .replace(u'&', existing() + u' ')
             .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
-            .replace(u'%', m_dir->filePath(QStringLiteral("music")));
+            .replace(u'%', m_dir->filePath(QStringLiteral("music")))
+            .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()));
     };
-    if (content != "<none>")
+    TestFiles::write(expand(QStringLiteral("&")), "another song");
+    const QString workingDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
+    if (content == "<folder>")
+        QVERIFY(QDir().mkpath(record()));
+    else if (content != "<none>")
         writeRecord(expand(QString::fromUtf8(content)).toUtf8());
+
     QCOMPARE(Module1::ReadTargetFile(*m_files), expand(result));
-    const Module1::Target target = Module1::LookUpTarget(*m_files);
+    const Module1::Target target = Module1::lookUpTarget(*m_files);
     QCOMPARE(target.status, status);
     QCOMPARE(target.path, expand(named));
+    QCOMPARE(target.reason.isEmpty(), status != Status::Unreadable);
     QCOMPARE(m_files->freeFile(), 1);
 }
 
@@ -113,14 +135,26 @@ void TestModule1::writeReplacesWithOneLine()
     QCOMPARE(result, Module1::WriteResult::Written);
     QCOMPARE(recordBytes(), existing().toUtf8() + "\r\n");
     QCOMPARE(Module1::ReadTargetFile(*m_files), existing());
-    QCOMPARE(Module1::LookUpTarget(*m_files).path, existing());
+    QCOMPARE(Module1::lookUpTarget(*m_files).path, existing());
 }
 
-void TestModule1::nothingComposedLeavesRecord()
+void TestModule1::refusedWriteLeavesRecord_data()
 {
+    QTest::addColumn<std::optional<QString>>("composed");
+    QTest::addColumn<Module1::WriteResult>("result");
+    QTest::newRow("nothing composed") << std::optional<QString>() << Module1::WriteResult::NothingToWrite;
+    QTest::newRow("line feed in a name") << std::optional<QString>(QStringLiteral("/music/two\nlines.mp3"))
+                                         << Module1::WriteResult::NotOneLine;
+    QTest::newRow("carriage return in a folder's name") << std::optional<QString>(QStringLiteral("/a\rb/song.mp3"))
+                                                        << Module1::WriteResult::NotOneLine;
+}
+
+void TestModule1::refusedWriteLeavesRecord()
+{
+    QFETCH(std::optional<QString>, composed);
+    QFETCH(Module1::WriteResult, result);
     writeRecord("/old/choice.mp3\r\n");
-    const auto result = Module1::WriteTargetFile(*m_files, [] { return std::optional<QString>(); });
-    QCOMPARE(result, Module1::WriteResult::NothingToWrite);
+    QCOMPARE(Module1::WriteTargetFile(*m_files, [&] { return composed; }), result);
     QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
 }
 

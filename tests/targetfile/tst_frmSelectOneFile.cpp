@@ -43,6 +43,8 @@ private slots:
     void okWritesSelectedFile();
     void leavingKeepsRecord_data();
     void leavingKeepsRecord();
+    void lineBreakInNameRefused();
+    void patternTakenAtEveryLoad();
     void okWithoutSelection();
     void failedWriteKeepsDialogOpen();
     void fileListFollowsFolder_data();
@@ -99,28 +101,62 @@ int TestFrmSelectOneFile::runDialog(const std::function<void(frmSelectOneFile &)
 void TestFrmSelectOneFile::okWritesSelectedFile_data()
 {
     QTest::addColumn<QString>("folder"); // below Music; opened by double click
-    QTest::addColumn<QString>("name");
-    QTest::newRow("name with a space") << "" << "b song.mp3";
-    QTest::newRow("name without a dot") << "" << "alarm";
-    QTest::newRow("in a subfolder") << "Albums" << "wake up.mp3";
+    QTest::addColumn<QString>("name");   // made when it is not there yet
+    QTest::addColumn<QString>("shown");  // how the file list shows it
+    QTest::newRow("name with a space") << "" << "b song.mp3" << "b song.mp3";
+    QTest::newRow("name without a dot") << "" << "alarm" << "alarm";
+    QTest::newRow("in a subfolder") << "Albums" << "wake up.mp3" << "wake up.mp3";
+    QTest::newRow("trailing space, beside the same name without")
+        << "" << "b song.mp3 " << QStringLiteral("b song.mp3\u2423");
 }
 
 void TestFrmSelectOneFile::okWritesSelectedFile()
 {
     QFETCH(QString, folder);
     QFETCH(QString, name);
+    QFETCH(QString, shown);
+    const QString expected =
+        QDir::toNativeSeparators(QDir(music()).filePath(folder.isEmpty() ? name : folder + u'/' + name));
+    if (!QFile::exists(expected))
+        TestFiles::write(expected, "another sound");
     TestFiles::write(record(), "/old/choice.mp3\r\n/older.mp3\r\n");
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         if (!folder.isEmpty())
             Lists::clickItem(control<DirListBox>(dialog, "Dir1"), folder, true);
-        Lists::clickItem(control<FileListBox>(dialog, "File1"), name);
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), shown);
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    const QString expected =
-        QDir::toNativeSeparators(QDir(music()).filePath(folder.isEmpty() ? name : folder + u'/' + name));
     QCOMPARE(recordBytes(), expected.toUtf8() + "\r\n");
     QCOMPARE(Module1::ReadTargetFile(*m_files), expected);
+}
+
+void TestFrmSelectOneFile::lineBreakInNameRefused()
+{
+    TestFiles::write(music() + QStringLiteral("/two\nlines.mp3"), "sound");
+    TestFiles::write(record(), "/old/choice.mp3\r\n");
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("two\u240Alines.mp3"));
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        auto *notice = dialog.findChild<QMessageBox *>();
+        QVERIFY(notice);
+        QVERIFY2(notice->text().contains(QStringLiteral("line break")), qPrintable(notice->text()));
+        notice->accept();
+    });
+    QCOMPARE(result, ModalDialog::stillOpen);
+    QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
+}
+
+void TestFrmSelectOneFile::patternTakenAtEveryLoad()
+{
+    for (const QString &pattern : {QStringLiteral("*.wav"), QStringLiteral("*.*")}) {
+        Module1::FilePattern = pattern;
+        runDialog([&](frmSelectOneFile &dialog) {
+            const QStringList expected = pattern == u"*.wav" ? QStringList{"a.wav"} : QStringList{"a.wav", "alarm", "b song.mp3"};
+            QCOMPARE(itemsOf(control<FileListBox>(dialog, "File1")), expected);
+        });
+    }
 }
 
 void TestFrmSelectOneFile::leavingKeepsRecord_data()
@@ -240,6 +276,8 @@ void TestFrmSelectOneFile::driveChangeMovesLists_data()
     QTest::addColumn<QString>("folder");
     QTest::newRow("to the root") << false << int(Qt::Key_Home) << "/";
     QTest::newRow("back home after climbing") << true << int(Qt::Key_Down) << "<home>";
+    // 0: the place already shown, chosen again from the open list.
+    QTest::newRow("the place shown, from a folder below it") << false << 0 << "<home>";
 }
 
 void TestFrmSelectOneFile::driveChangeMovesLists()
@@ -258,7 +296,13 @@ void TestFrmSelectOneFile::driveChangeMovesLists()
             QCOMPARE(drives->drive(), QDir::toNativeSeparators(QDir::rootPath()));
         }
         drives->setFocus();
-        QTest::keyClick(drives, Qt::Key(key));
+        if (key) {
+            QTest::keyClick(drives, Qt::Key(key));
+        } else {
+            drives->showPopup();
+            QTRY_VERIFY(drives->view()->isVisible());
+            QTest::keyClick(drives->view(), Qt::Key_Return);
+        }
         QCOMPARE(drives->drive(), folder);
         QCOMPARE(folders->path(), folder);
         QCOMPARE(files->path(), folder);

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text: the small text operations the program's logic relies on.
+#include "Text.h"
+
+namespace {
+
+// U+2400 onwards are the pictures of the control characters: ␀ … ␟, ␡.
+void showControlCharacters(QString &text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+    }
+}
+
+} // namespace
+
+QString ForNotice(QStringView text, qsizetype maxLength)
+{
+    QString shown = text.toString();
+    if (text.size() > qMax<qsizetype>(maxLength, 3)) {
+        const qsizetype keep = qMax<qsizetype>(maxLength - 1, 2);
+        qsizetype head = keep / 2;
+        qsizetype tail = keep - head;
+        // Never half a character from outside the basic plane.
+        if (text.at(head - 1).isHighSurrogate())
+            --head;
+        if (text.at(text.size() - tail).isLowSurrogate())
+            --tail;
+        shown = text.first(head).toString() + QChar(0x2026) + text.last(tail).toString();
+    }
+    showControlCharacters(shown);
+    return shown;
+}
+
+QString VisibleName(QStringView name)
+{
+    QString shown = name.toString();
+    showControlCharacters(shown);
+    constexpr QChar openBox(0x2423);
+    for (qsizetype i = 0; i < shown.size() && shown.at(i) == u' '; ++i)
+        shown[i] = openBox;
+    for (qsizetype i = shown.size() - 1; i >= 0 && shown.at(i) == u' '; --i)
+        shown[i] = openBox;
+    return shown;
+}

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tests that a document reaches xdg-open as exactly one argument, and that its answer comes back.
+#include "DesktopOpener.h"
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::optional<Opener::Failure>)
+
+using Failure = Opener::Failure;
+
+class TestDesktopOpener : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void answer_data();
+    void answer();
+    void noAnswerOnceTheWindowIsGone();
+
+private:
+    /// Puts an xdg-open in PATH that records its arguments, then runs @p body.
+    void installXdgOpen(const QByteArray &body);
+    QString recorded() const { return m_dir->filePath(QStringLiteral("arguments")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestDesktopOpener::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("PATH", m_dir->path().toUtf8());
+}
+
+void TestDesktopOpener::installXdgOpen(const QByteArray &body)
+{
+    const QString script = m_dir->filePath(QStringLiteral("xdg-open"));
+    TestFiles::write(script, "#!/bin/sh\nfor a; do printf '%s\\n--\\n' \"$a\"; done > '" + recorded().toUtf8() + "'\n" + body + "\n");
+    QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void TestDesktopOpener::answer_data()
+{
+    QTest::addColumn<QByteArray>("xdgOpen"); // the script's body; empty: no xdg-open at all
+    QTest::addColumn<std::optional<Failure>>("failure");
+
+    QTest::newRow("opened") << QByteArray("exit 0") << std::optional<Failure>();
+    QTest::newRow("file missing") << QByteArray("exit 2") << std::optional<Failure>(Failure::NotFound);
+    QTest::newRow("nothing handles the type") << QByteArray("exit 3") << std::optional<Failure>(Failure::NoApplication);
+    QTest::newRow("the action failed") << QByteArray("exit 4") << std::optional<Failure>(Failure::Failed);
+    QTest::newRow("killed") << QByteArray("kill -9 $$") << std::optional<Failure>(Failure::Failed);
+    QTest::newRow("still running the player") << QByteArray("exec /bin/sleep 3 >/dev/null 2>&1") << std::optional<Failure>();
+    QTest::newRow("no xdg-open") << QByteArray() << std::optional<Failure>(Failure::NoDesktop);
+}
+
+void TestDesktopOpener::answer()
+{
+    QFETCH(QByteArray, xdgOpen);
+    QFETCH(std::optional<Failure>, failure);
+    if (!xdgOpen.isEmpty())
+        installXdgOpen(xdgOpen);
+
+    // Quotes, a command substitution and a leading dash in the name reach
+    // xdg-open as they are, with no shell in between.
+    const QString path = QStringLiteral("/tmp/wake up 'now' $(touch pwned); -v \u00E9t\u00E9.mp3");
+    DesktopOpener opener(300);
+    QObject window;
+    int answers = 0;
+    std::optional<Failure> answered;
+    opener.openDocument(path, &window, [&](std::optional<Failure> got) {
+        ++answers;
+        answered = got;
+    });
+    QCOMPARE(answers, 0); // never before the event loop runs
+    QTRY_COMPARE_WITH_TIMEOUT(answers, 1, 5000);
+    QCOMPARE(answered, failure);
+    if (!xdgOpen.isEmpty())
+        QCOMPARE(TestFiles::read(recorded()), path.toUtf8() + "\n--\n");
+    QTest::qWait(400);
+    QCOMPARE(answers, 1);
+}
+
+void TestDesktopOpener::noAnswerOnceTheWindowIsGone()
+{
+    installXdgOpen("exit 3");
+    DesktopOpener opener;
+    int answers = 0;
+    {
+        QObject window;
+        opener.openDocument(QStringLiteral("/tmp/song.mp3"), &window, [&](std::optional<Failure>) { ++answers; });
+    }
+    // xdg-open itself still ran: closing the window must not cut a player's start short.
+    QTRY_VERIFY(QFile::exists(recorded()));
+    QTest::qWait(200);
+    QCOMPARE(answers, 0);
+}
+
+QTEST_GUILESS_MAIN(TestDesktopOpener)
+#include "tst_DesktopOpener_unix.moc"
