@@ -7,9 +7,11 @@ without Qt WebEngine) in turn, after one warm-up start of each, and measures
 for every start: the time until its window maps, the memory (PSS) of its whole
 process tree some seconds after the start, and the CPU the tree uses while it
 sits idle after that. Prints the medians and Dorvane's ratios to GNOME Clocks.
+A bare Qt window that repaints one label every second runs beside them: it
+shows what a second's repaint costs any Qt Widgets program on the machine.
 
 Installs GNOME Clocks and what the script itself needs with apt-get when they
-are missing, and builds Dorvane's two builds in build-bench/ unless given.
+are missing, and builds Dorvane's two builds (and the bare window) in build-bench/.
 Slow on purpose (about half an hour with the defaults): not a CI test.
 """
 
@@ -42,13 +44,17 @@ def install_missing(packages):
     subprocess.run(sudo + APT + ["install", "--no-install-recommends"] + missing, check=True, env=env)
 
 
+def build(source, name, options, program):
+    """Builds as a user would (RelWithDebInfo); returns the program's path."""
+    folder = ROOT / "build-bench" / name
+    flags = ["-DCMAKE_BUILD_TYPE=RelWithDebInfo"] + options
+    subprocess.run(["cmake", "-S", str(source), "-B", str(folder)] + flags, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", str(folder), "--parallel", "2"], check=True, stdout=subprocess.DEVNULL)
+    return str(folder / program)
+
+
 def build_dorvane(name, options):
-    """Builds Dorvane as a user would, without tests; returns the program's path."""
-    build = ROOT / "build-bench" / name
-    flags = ["-DDORVANE_BUILD_TESTS=OFF", "-DDORVANE_BUILD_BENCH=OFF"] + options
-    subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build)] + flags, check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", str(build), "--parallel", "2"], check=True, stdout=subprocess.DEVNULL)
-    return str(build / "dorvane")
+    return build(ROOT, name, ["-DDORVANE_BUILD_TESTS=OFF", "-DDORVANE_BUILD_BENCH=OFF"] + options, "dorvane")
 
 
 # --- the process tree ------------------------------------------------------
@@ -73,15 +79,21 @@ def process_tree(root_pid):
     return tree
 
 
-def pss_kib(pids):
-    total = 0
+def memory_kib(pids):
+    """PSS, and the memory no other process shares (USS), of the processes together."""
+    pss = uss = 0
     for pid in pids:
         try:
             with open(f"/proc/{pid}/smaps_rollup") as f:
-                total += sum(int(line.split()[1]) for line in f if line.startswith("Pss:"))
+                for line in f:
+                    field, value = line.split()[:2]
+                    if field == "Pss:":
+                        pss += int(value)
+                    elif field in ("Private_Clean:", "Private_Dirty:"):
+                        uss += int(value)
         except OSError:
             pass
-    return total
+    return pss, uss
 
 
 def cpu_ns(pids):
@@ -158,7 +170,7 @@ def run_once(command, env, watch, settle, idle):
             return None
         time.sleep(max(0.0, started + settle - time.monotonic()))
         tree = process_tree(process.pid)
-        pss = pss_kib(tree)
+        pss, uss = memory_kib(tree)
         cpu_start, cpu_start_at = cpu_ns(tree), time.monotonic()
         time.sleep(idle)
         tree_after = process_tree(process.pid)
@@ -169,6 +181,7 @@ def run_once(command, env, watch, settle, idle):
         return {
             "mapped_ms": (mapped - started) * 1000,
             "pss_mib": pss / 1024,
+            "uss_mib": uss / 1024,
             "processes": len(tree),
             "cpu_percent": cpu / (elapsed * 1e9) * 100,
         }
@@ -210,12 +223,13 @@ def median_row(name, runs, reference):
     row = [name,
            f"{med('mapped_ms'):.0f} ({span('mapped_ms', 0)})",
            f"{med('pss_mib'):.1f} ({span('pss_mib', 1)}), {'/'.join(map(str, processes))} proc.",
+           f"{med('uss_mib'):.1f} ({span('uss_mib', 1)})",
            f"{med('cpu_percent'):.3f} ({span('cpu_percent', 3)})"]
     if reference is None:
-        row += ["1", "1"]
+        row += ["1", "1", "1"]
     else:
-        row += [f"{med('mapped_ms') / statistics.median(r['mapped_ms'] for r in reference):.2f}x",
-                f"{med('pss_mib') / statistics.median(r['pss_mib'] for r in reference):.2f}x"]
+        row += [f"{med(key) / statistics.median(r[key] for r in reference):.2f}x"
+                for key in ("mapped_ms", "pss_mib", "uss_mib")]
     return "| " + " | ".join(row) + " |"
 
 
@@ -226,6 +240,8 @@ def main():
     parser.add_argument("--idle", type=float, default=60, help="seconds of idle CPU measured after that (60)")
     parser.add_argument("--default-build", help="a Dorvane built with the default options (else built here)")
     parser.add_argument("--no-webengine-build", help="a Dorvane built with -DDORVANE_WITH_WEBENGINE=OFF (else built here)")
+    parser.add_argument("--no-floor", action="store_true",
+                        help="leave out the bare Qt window that repaints a label every second")
     args = parser.parse_args()
 
     install_missing(["gnome-clocks", "python3-xlib", "xvfb", "dbus-daemon", "build-essential", "cmake",
@@ -236,6 +252,10 @@ def main():
         ("Dorvane, without WebEngine",
          [args.no_webengine_build or build_dorvane("no-webengine", ["-DDORVANE_WITH_WEBENGINE=OFF"])]),
     ]
+    if not args.no_floor:
+        # Not a goal: what a second's repaint costs any Qt Widgets program on this machine.
+        programs.append(("bare Qt label, repainted every second",
+                         [build(ROOT / "bench" / "floor", "floor", [], "repaint_floor")]))
     version = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "gnome-clocks"], capture_output=True, text=True).stdout
 
     home = tempfile.mkdtemp(prefix="dorvane-bench-")
@@ -262,7 +282,8 @@ def main():
                 result = run_once(command, env, watch, args.settle, args.idle)
                 results[name].append(result)
                 print(f"  run {run}, {name}: mapped {result['mapped_ms']:.0f} ms, "
-                      f"PSS {result['pss_mib']:.1f} MiB in {result['processes']} processes, "
+                      f"PSS {result['pss_mib']:.1f} MiB (USS {result['uss_mib']:.1f}) "
+                      f"in {result['processes']} processes, "
                       f"idle CPU {result['cpu_percent']:.3f} %", flush=True)
                 time.sleep(2)
     finally:
@@ -275,9 +296,9 @@ def main():
     print(f"Medians of {args.runs} starts (min–max); GNOME Clocks {version}; "
           f"{os.cpu_count()} cores; {time.strftime('%Y-%m-%d')}")
     print()
-    print("| | window mapped (ms) | memory, PSS of the process tree (MiB) | CPU while idle (% of one core) "
-          "| mapped vs Clocks | memory vs Clocks |")
-    print("|---|--:|--:|--:|--:|--:|")
+    print("| | window mapped (ms) | memory: PSS of the process tree (MiB) | unshared memory: USS (MiB) "
+          "| CPU while idle (% of one core) | mapped vs Clocks | PSS vs Clocks | USS vs Clocks |")
+    print("|---|--:|--:|--:|--:|--:|--:|--:|")
     for name, _ in programs:
         print(median_row(name, results[name], None if name == "GNOME Clocks" else reference))
     return 0
