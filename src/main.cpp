@@ -5,12 +5,15 @@
 #include "DriveMap.h"
 #include "Form1.h"
 #include "SequentialFiles.h"
+#include "SingleInstance.h"
 #include "SiteRoot.h"
 #include "SystemClock.h"
 #include "WebPages.h"
 #include "WebPane.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -20,11 +23,29 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     CursorBlinkTimeout blinkTimeout(10'000);
 
+    SequentialFiles files(DriveMap::forThisSystem());
+    // Decided before the window touches either settings file.
+    SingleInstance instance(QFileInfo(files.drives().localPath(Form1::alarmTimeFile)).absolutePath());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Running:
+        break;
+    case SingleInstance::Claim::OtherShown:
+        return 0;
+    case SingleInstance::Claim::OtherSilent:
+        QMessageBox::warning(nullptr, QStringLiteral("Dorvane"),
+                             QCoreApplication::translate("main", "Dorvane is already running, but it does not answer. "
+                                                                 "Close it, or end it if it hangs, and start Dorvane again."));
+        return 1;
+    }
+
     SystemClock clock;
     DesktopOpener opener;
-    SequentialFiles files(DriveMap::forThisSystem());
-
     Form1 window({clock, opener, files, createWebPane(opener), WebPages::onSite(siteRoot())});
+    QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }

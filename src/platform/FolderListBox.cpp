@@ -83,7 +83,8 @@ void FolderListBox::markIfShownOtherwise(QListWidgetItem *entry, const QString &
     if (entry->text() == name)
         return;
     entry->setData(nameRole, name);
-    entry->setToolTip(tr("This name begins or ends with a space, shown as \u2423, or holds a line break or another control character, shown as its symbol."));
+    entry->setToolTip(tr("This name begins or ends with a space, shown as \u2423, or holds a line break, shown as \u23CE, "
+                          "or another control character, shown as \uFFFD."));
 }
 
 void FolderListBox::paintEvent(QPaintEvent *event)

@@ -4,14 +4,15 @@
 
 namespace {
 
-// U+2400 onwards are the pictures of the control characters: ␀ … ␟, ␡.
+// A line break shows as "⏎", any other control character as "�": both are
+// in the fonts every desktop has, unlike the control pictures from U+2400.
 void showControlCharacters(QString &text)
 {
     for (QChar &c : text) {
-        if (c.unicode() < 0x20)
-            c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-            c = QChar(0x2421);
+        if (c == u'\n' || c == u'\r')
+            c = QChar(0x23CE);
+        else if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
     }
 }
 

@@ -19,7 +19,7 @@ inline QString Trim(QStringView text)
 
 /**
  * @p text as a notice may show it: control characters (a line break in a
- * file name, the bytes of a binary file) as their visible symbols, and text
+ * file name, the bytes of a binary file) as visible symbols, and text
  * longer than @p maxLength cut in the middle, where "…" stands for what was
  * left out, so that both ends of a path stay readable (never shorter than 3).
  */

@@ -168,7 +168,7 @@ void TestForm1::restore_data()
     QTest::newRow("not a time") << QByteArray("wake me up\r\n") << QTime(12, 0, 0) << "it holds \u201cwake me up\u201d";
     QTest::newRow("an impossible time") << QByteArray("25:61:00\r\n") << QTime(12, 0, 0) << "25:61:00";
     QTest::newRow("binary, shortened") << QByteArray(300, '\x01') << QTime(12, 0, 0)
-                                       << QStringLiteral("\u2401\u2026\u2401");
+                                       << QStringLiteral("\uFFFD\u2026\uFFFD");
     QTest::newRow("time on the second line only") << QByteArray("\r\n07:30:00 AM\r\n") << QTime(12, 0, 0)
                                                   << "it holds \u201c\u201d";
     QTest::newRow("far too long") << QByteArray(100'000, '1') << QTime(12, 0, 0) << "more than 64 KB";
@@ -403,7 +403,7 @@ void TestForm1::alarmOpensTargetOnce_data()
     QTest::newRow("a folder") << QByteArray("%\r\n") << fine << false << "is not a file that can be opened";
     QTest::newRow("record far too long") << QByteArray(100'000, '/') << fine << false << "cannot be read";
     QTest::newRow("control character in a name, shown") << QByteArray("/nowhere/a\x07" "b.mp3\n") << fine << false
-                                                        << QStringLiteral("/nowhere/a\u2407b.mp3");
+                                                        << QStringLiteral("/nowhere/a\uFFFDb.mp3");
     QTest::newRow("no application for the type") << QByteArray("@\r\n") << int(Opener::Failure::NoApplication) << true
                                                   << "no application is set up to open that kind of file";
     QTest::newRow("desktop failed") << QByteArray("@\r\n") << int(Opener::Failure::Failed) << true

@@ -136,7 +136,7 @@ void TestFrmSelectOneFile::lineBreakInNameRefused()
     TestFiles::write(music() + QStringLiteral("/two\nlines.mp3"), "sound");
     TestFiles::write(record(), "/old/choice.mp3\r\n");
     const int result = runDialog([&](frmSelectOneFile &dialog) {
-        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("two\u240Alines.mp3"));
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("two\u23CElines.mp3"));
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         auto *notice = dialog.findChild<QMessageBox *>();
