@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer: what the program needs beside it, and CPack's NSIS
-# settings. "cpack -G NSIS" in the build folder makes Dorvane-<version>-win64.exe.
+# settings. "cpack -G NSIS" in the build folder makes <package name>-<version>-win64.exe.
 
 # Qt, the plugins that draw Qt's windows on Windows and give them its look,
 # and the compiler's own runtime, all beside the program, where Windows and

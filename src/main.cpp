@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
+#include "CursorBlinkTimeout.h"
 #include "DesktopOpener.h"
 #include "DriveMap.h"
 #include "Form1.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     prepareWebPane();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
+    CursorBlinkTimeout blinkTimeout(10'000);
 
     SequentialFiles files(DriveMap::forThisSystem());
     // Decided before the window touches either settings file.

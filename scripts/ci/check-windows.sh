@@ -114,7 +114,7 @@ bash "$root/tests/e2e/windows/e2e_wine.sh" "$build/dorvane.exe" "$recorder" "$pr
 
 step "Installer"
 (cd "$build" && cpack -G NSIS >/dev/null)
-installer=$(ls "$build"/Dorvane-*-win64.exe)
+installer=$(ls "$build"/*-win64.exe)
 echo "$installer"
 bash "$root/tests/e2e/windows/e2e_installer.sh" "$installer" "$recorder" "$prefix"
 

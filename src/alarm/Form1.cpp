@@ -104,6 +104,25 @@ Form1::Form1(const Services &services, QWidget *parent)
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, WebBrowser1);
     setTabOrder(WebBrowser1, Command3);
+    // The window opens with the keyboard on its first stop, the alarm time.
+    dtAlarmTime->setFocus();
+
+    // What a screen reader says of each control; the clock field's value is the time itself.
+    setAccessibleDescription(tr("Opens one chosen file at one set time of day, every day."));
+    mskTime->setAccessibleName(tr("Time now"));
+    mskTime->setAccessibleDescription(tr("The current time, updated every second."));
+    dtAlarmTime->setAccessibleName(tr("Alarm time"));
+    dtAlarmTime->setAccessibleDescription(
+        tr("At this time every day Dorvane opens the chosen file. Left and Right move between hours, "
+           "minutes and AM/PM; Up and Down or typing change them. Each change is saved at once."));
+    Command1->setAccessibleName(tr("Help"));
+    Command1->setAccessibleDescription(tr("Opens Dorvane's help in your web browser."));
+    Command2->setAccessibleName(tr("Contact"));
+    Command2->setAccessibleDescription(tr("Opens the page for contacting Dorvane's makers in your web browser."));
+    Command3->setAccessibleName(tr("Set File"));
+    Command3->setAccessibleDescription(tr("Chooses the file that Dorvane opens at the alarm time."));
+    WebBrowser1->setAccessibleName(tr("News from Dorvane's makers"));
+    WebBrowser1->setAccessibleDescription(tr("A page from Dorvane's makers; its links open in your web browser."));
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -304,6 +323,8 @@ void Form1::showNotice(const QString &text)
 {
     auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dorvane"), text, QMessageBox::Ok, this);
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // File names and file contents go into notices: never read them as markup.
+    notice->setTextFormat(Qt::PlainText);
     // Not modal: the clock keeps running and the window stays usable.
     notice->setWindowModality(Qt::NonModal);
     // Shown once the event loop runs, so a notice from start-up comes after the window.

@@ -2,10 +2,12 @@
 // DriveMap: where the fixed drive-C paths of the settings files really live.
 #include "DriveMap.h"
 
+#include "FileSystemObject.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
-#include <QRegularExpression>
+#include <QStringList>
 
 DriveMap::DriveMap(const QString &driveCRoot)
     : m_driveCRoot(QDir::cleanPath(driveCRoot))
@@ -16,15 +18,29 @@ QString DriveMap::localPath(const QString &path) const
 {
     if (m_driveCRoot.isEmpty())
         return path;
-    // Only files at the root of drive C, where the program keeps its own, move
-    // to the root given; any other path stays the user's, on every system
-    // (on Windows the user's files and the temporary folder are on drive C too).
-    static const QRegularExpression rootFile(QStringLiteral(R"(^[Cc]:[\\/]([^\\/]+)$)"));
-    const QRegularExpressionMatch match = rootFile.match(path);
-    const QString name = match.captured(1);
-    if (!match.hasMatch() || name == u"." || name == u"..")
+    const bool onDriveC = path.size() >= 3 && path.at(0).toUpper() == u'C' && path.at(1) == u':'
+        && (path.at(2) == u'\\' || path.at(2) == u'/');
+    if (!onDriveC)
         return path;
-    return m_driveCRoot + u'/' + name;
+    // The program keeps its own files at the root of drive C. Further down, a
+    // path that is a full one on this system is the user's and stays as it
+    // is: on Windows the user's files and the temporary folder lie on drive C too.
+    const QStringView below = QStringView(path).sliced(3);
+    if ((below.contains(u'\\') || below.contains(u'/')) && FileSystemObject::IsFullPath(path))
+        return path;
+    // Built part by part, so that ".." cannot climb out of the root. Split by
+    // hand: a regular expression matches nothing in text that is not valid
+    // UTF-16, and a lone surrogate would have kept every ".." in place.
+    QStringList parts;
+    for (const QString &part : path.sliced(3).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts)) {
+        if (part == u"..") {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != u".") {
+            parts.append(part);
+        }
+    }
+    return m_driveCRoot + u'/' + parts.join(u'/');
 }
 
 bool DriveMap::prepareFolderFor(const QString &localPath, QString *error) const

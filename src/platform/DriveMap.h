@@ -5,10 +5,11 @@
 #include <QString>
 
 /**
- * Resolves the program's own settings paths, files at the root of drive C
- * ("C:\9836v3.txt"), to the local file system. Without a root the paths stay
- * as they are; with a root, a file at the root of drive C resolves to that
- * file in the root folder, and every other path stays as it is.
+ * Resolves paths written as on Windows ("C:\9836v3.txt") to the local file
+ * system. Without a root the paths stay as they are; with a root, paths on
+ * drive C resolve below that folder and every other path stays as it is,
+ * except that where drive C is real (Windows) only the files at its root,
+ * where the program keeps its own, move below the folder.
  */
 class DriveMap
 {
@@ -16,7 +17,7 @@ public:
     /// Leaves every path as it is.
     DriveMap() = default;
 
-    /// Resolves the files at the root of drive C to the folder @p driveCRoot.
+    /// Resolves drive C to the folder @p driveCRoot.
     explicit DriveMap(const QString &driveCRoot);
 
     /// The map for this system: drive C itself on Windows, the program's

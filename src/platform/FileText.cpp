@@ -15,8 +15,9 @@ constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
 QString decode(const QByteArray &bytes, QStringConverter::Encoding ansi)
 {
+    // That one mark only: the decoder would skip a second one as well.
     if (bytes.startsWith(byteOrderMark))
-        return QStringDecoder(QStringDecoder::Utf8).decode(bytes.sliced(3));
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes.sliced(3));
     // A text in a code page of old is hardly ever also valid UTF-8; a text
     // that an editor saved as UTF-8 without a mark always is.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -7,16 +7,23 @@
 #include <QFileInfo>
 #include <QStringList>
 
-QUrl siteRoot()
+QUrl configuredSiteRoot()
 {
     const QString configured = QStringLiteral(DORVANE_SITE_ROOT);
-    if (!configured.isEmpty())
-        return QUrl(configured.endsWith(u'/') ? configured : configured + u'/');
+    if (configured.isEmpty())
+        return {};
+    return QUrl(configured.endsWith(u'/') ? configured : configured + u'/');
+}
+
+QUrl siteRoot()
+{
+    if (const QUrl configured = configuredSiteRoot(); !configured.isEmpty())
+        return configured;
 
     const QString programDir = QCoreApplication::applicationDirPath();
     const QStringList candidates = {
         programDir + QStringLiteral("/site"),
-        programDir + QStringLiteral("/../share/dorvane/site"),
+        programDir + QStringLiteral(DORVANE_INSTALLED_SITE),
     };
     for (const QString &candidate : candidates) {
         if (QFileInfo(candidate + QStringLiteral("/english")).isDir())

@@ -11,3 +11,9 @@
  * of its installation. Invalid when neither can be found.
  */
 QUrl siteRoot();
+
+/**
+ * The site chosen when the program was built, ending in "/"; empty for the
+ * pages shipped with the program. Known before the application object exists.
+ */
+QUrl configuredSiteRoot();

@@ -4,14 +4,23 @@
 
 namespace {
 
-// A line break shows as "⏎", any other control character as "�": both are
-// in the fonts every desktop has, unlike the control pictures from U+2400.
+// Marks that change the direction of the text around them: "3pm.mp3" with
+// a right-to-left override in it could read as another name.
+bool isDirectionMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// A line break (CR, LF, Unicode's line and paragraph separators) shows as
+// "⏎", any other control character or direction mark as "�": both are in the
+// fonts every desktop has, unlike the control pictures from U+2400.
 void showControlCharacters(QString &text)
 {
     for (QChar &c : text) {
-        if (c == u'\n' || c == u'\r')
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = QChar(0x23CE);
-        else if (c.category() == QChar::Other_Control)
+        else if (c.category() == QChar::Other_Control || isDirectionMark(c))
             c = QChar::ReplacementCharacter;
     }
 }

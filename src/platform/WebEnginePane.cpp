@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebEnginePane: a web pane that renders its page with Qt WebEngine.
+// WebEnginePane: the web engine plugin's view, which renders pages with Qt WebEngine.
 #include "WebEnginePane.h"
-
-#include "Opener.h"
 
 #include <QOpenGLWidget>
 #include <QPainter>
@@ -17,9 +15,9 @@ namespace {
 class PaneWebPage final : public QWebEnginePage
 {
 public:
-    PaneWebPage(Opener &opener, QObject *parent)
+    PaneWebPage(const std::function<void(const QUrl &)> &followLink, QObject *parent)
         : QWebEnginePage(parent)
-        , m_opener(opener)
+        , m_followLink(followLink)
     {
     }
 
@@ -27,22 +25,23 @@ protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         if (type == NavigationTypeLinkClicked) {
-            m_opener.openAddress(url);
+            m_followLink(url);
             return false;
         }
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     }
 
 private:
-    Opener &m_opener;
+    std::function<void(const QUrl &)> m_followLink;
 };
 
 } // namespace
 
-WebEnginePane::WebEnginePane(Opener &opener, QWidget *parent)
-    : WebPane(parent)
-    , m_opener(opener)
+WebEnginePane::WebEnginePane(std::function<void(const QUrl &)> followLink, QWidget *parent)
+    : QWidget(parent)
+    , m_followLink(std::move(followLink))
 {
+    setFocusPolicy(Qt::StrongFocus);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The engine's view draws through OpenGL. Were it the first such widget
@@ -74,7 +73,7 @@ void WebEnginePane::paintEvent(QPaintEvent *)
 void WebEnginePane::startEngine()
 {
     m_view = new QWebEngineView(this);
-    m_view->setPage(new PaneWebPage(m_opener, m_view));
+    m_view->setPage(new PaneWebPage(m_followLink, m_view));
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
     if (m_address.isValid())

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebEnginePane: a web pane that renders its page with Qt WebEngine.
+// WebEnginePane: the web engine plugin's view, which renders pages with Qt WebEngine.
 #pragma once
 
-#include "WebPane.h"
+#include <QUrl>
+#include <QWidget>
 
-class Opener;
+#include <functional>
+
 class QWebEngineView;
 
 /**
  * Starting the engine takes a moment, so it starts only once the pane has
  * been painted: the window and its clock appear without waiting for it.
  */
-class WebEnginePane final : public WebPane
+class WebEnginePane final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit WebEnginePane(Opener &opener, QWidget *parent = nullptr);
+    WebEnginePane(std::function<void(const QUrl &)> followLink, QWidget *parent = nullptr);
 
-    void navigate(const QUrl &address) override;
+    void navigate(const QUrl &address);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -26,7 +28,7 @@ protected:
 private:
     void startEngine();
 
-    Opener &m_opener;
+    std::function<void(const QUrl &)> m_followLink;
     QWebEngineView *m_view = nullptr;
     QUrl m_address;
     bool m_startScheduled = false;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebPane: without a web engine, the pane offers its page as a link.
+// WebPane: without a web engine, pages from a web site are offered as links.
 #include "WebPane.h"
 
 #include "LinkPane.h"
@@ -8,7 +8,7 @@ void prepareWebPane()
 {
 }
 
-WebPane *createWebPane(Opener &opener, QWidget *parent)
+WebPane *createRemotePane(Opener &opener, QWidget *parent)
 {
     return new LinkPane(opener, parent);
 }

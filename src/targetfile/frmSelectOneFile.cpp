@@ -97,6 +97,20 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, const Places::Browsin
     setTabOrder(Command1, cmdOk);
     setTabOrder(cmdOk, File1);
 
+    setAccessibleDescription(tr("Choose the file that Dorvane opens at the alarm time."));
+    Drive1->setAccessibleName(tr("Place"));
+    Drive1->setAccessibleDescription(
+        tr("Where to browse from: the root folder, your home folder or a mounted disk. Up and Down choose one."));
+    Dir1->setAccessibleName(tr("Folders"));
+    Dir1->setAccessibleDescription(
+        tr("The current folder, the folders above it and its subfolders. Enter opens the highlighted folder."));
+    File1->setAccessibleName(tr("Files"));
+    File1->setAccessibleDescription(tr("The files in the current folder. Select the one the alarm opens."));
+    cmdOk->setAccessibleName(tr("Ok"));
+    cmdOk->setAccessibleDescription(tr("Makes the selected file the one the alarm opens, and closes."));
+    Command1->setAccessibleName(tr("Cancel"));
+    Command1->setAccessibleDescription(tr("Closes without changing the file the alarm opens."));
+
     // Without a selection there is nothing for "Ok" to write.
     cmdOk->setEnabled(false);
     connect(File1, &FileListBox::listIndexChanged, cmdOk, [this](int index) { cmdOk->setEnabled(index >= 0); });
@@ -194,6 +208,8 @@ void frmSelectOneFile::showNotice(const QString &text)
 {
     auto *notice = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // File names and file contents go into notices: never read them as markup.
+    notice->setTextFormat(Qt::PlainText);
     // No nested event loop: the notice waits on top of this dialog only.
     notice->open();
 }

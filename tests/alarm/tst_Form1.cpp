@@ -404,6 +404,8 @@ void TestForm1::alarmOpensTargetOnce_data()
         << QByteArray("ERROR\r\n") << fine << false << "ERROR, which is not a full path";
     QTest::newRow("a folder") << QByteArray("%\r\n") << fine << false << "is not a file that can be opened";
     QTest::newRow("record far too long") << QByteArray(100'000, '/') << fine << false << "cannot be read";
+    QTest::newRow("markup in a name stays text") << QByteArray("#/<b>loud</b>.mp3\n") << fine << false
+                                                 << "#/<b>loud</b>.mp3";
     QTest::newRow("control character in a name, shown") << QByteArray("#/a\x07" "b.mp3\n") << fine << false
                                                         << QStringLiteral("#/a\uFFFDb.mp3");
     QTest::newRow("no application for the type") << QByteArray("@\r\n") << int(Opener::Failure::NoApplication) << true
@@ -457,6 +459,7 @@ void TestForm1::alarmOpensTargetOnce()
         QVERIFY2(text.contains(QStringLiteral("07:30:00 AM")), qPrintable(text));
         QVERIFY2(text.contains(notice), qPrintable(text));
         QVERIFY2(!notices().first()->isModal(), "the notice must not block the window");
+        QCOMPARE(notices().first()->textFormat(), Qt::PlainText);
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, started as a user starts it: the window maps, the settings
-# file appears, and Help and Contact reach the desktop's opener.
+# file appears, no web engine is loaded, and Help and Contact reach the desktop's opener.
 source "$(dirname "$0")/lib.sh"
 
 body() {
@@ -9,6 +9,8 @@ body() {
     e2e_until 60 "[ -f '$e2e_config/9836v3.txt' ]" ||
         fail "the alarm-time file was not created"
     [ "$(cat "$e2e_config/9836v3.txt")" = $'00:00:00 pm\r' ] || fail "unexpected first-start content"
+    # The shipped pages are drawn without a browser engine: none is even loaded.
+    ! grep -q WebEngine "/proc/$e2e_pid/maps" || fail "the web engine was loaded for the shipped pages"
 
     e2e_click 180 68 # Help
     e2e_wait_for_log '/english/dorvane.htm$' || fail "Help did not reach the opener"

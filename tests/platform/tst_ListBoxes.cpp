@@ -154,6 +154,8 @@ void TestListBoxes::namesThatLookAlike_data()
     QTest::newRow("leading space") << " song.mp3" << QStringList{QStringLiteral("\u2423song.mp3"), "song.mp3"};
     QTest::newRow("trailing space") << "song.mp3 " << QStringList{"song.mp3", QStringLiteral("song.mp3\u2423")};
     QTest::newRow("line break") << "two\nlines.mp3" << QStringList{"song.mp3", QStringLiteral("two\u23CElines.mp3")};
+    // Reads "song.mp3" backwards after a right-to-left override.
+    QTest::newRow("direction mark") << QStringLiteral("x\u202E3pm.gnos") << QStringList{"song.mp3", QStringLiteral("x\uFFFD3pm.gnos")};
 }
 
 void TestListBoxes::namesThatLookAlike()

@@ -58,24 +58,28 @@ void TestSequentialFiles::init()
 void TestSequentialFiles::localPath_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("local"); // below the drive root, or absolute
-    QTest::newRow("alarm-time file") << "C:\\9836v3.txt" << "@/9836v3.txt";
-    QTest::newRow("lower-case drive letter") << "c:\\alarm_file.txt" << "@/alarm_file.txt";
-    QTest::newRow("forward slash") << "c:/alarm_file.txt" << "@/alarm_file.txt";
-    // The user's files on drive C, and on Windows the temporary folder, are not the program's.
-    QTest::newRow("subfolder stays") << "C:\\Music\\song.mp3" << "C:\\Music\\song.mp3";
-    QTest::newRow("climbing stays") << "C:\\..\\9836v3.txt" << "C:\\..\\9836v3.txt";
-    QTest::newRow("the root's parent stays") << "C:\\.." << "C:\\..";
-    QTest::newRow("other drive stays") << "D:\\song.mp3" << "D:\\song.mp3";
-    QTest::newRow("Unix path stays") << "/home/user/Music/song.mp3" << "/home/user/Music/song.mp3";
-    QTest::newRow("doubled separator stays") << "//song.mp3" << "//song.mp3";
-    QTest::newRow("drive letter alone stays") << "C:" << "C:";
+    QTest::addColumn<QString>("local");       // @: the root given
+    QTest::addColumn<QString>("onRealDriveC"); // where drive C is real (Windows), if otherwise
+    QTest::newRow("alarm-time file") << "C:\\9836v3.txt" << "@/9836v3.txt" << "";
+    QTest::newRow("lower-case drive letter") << "c:\\alarm_file.txt" << "@/alarm_file.txt" << "";
+    QTest::newRow("forward slash") << "c:/alarm_file.txt" << "@/alarm_file.txt" << "";
+    // Deeper down drive C lie the user's files, and on Windows the temporary folder.
+    QTest::newRow("subfolder") << "C:\\Music\\song.mp3" << "@/Music/song.mp3" << "C:\\Music\\song.mp3";
+    QTest::newRow("cannot climb out of the root") << "C:\\..\\..\\etc\\passwd" << "@/etc/passwd"
+                                                  << "C:\\..\\..\\etc\\passwd";
+    QTest::newRow("other drive stays") << "D:\\song.mp3" << "D:\\song.mp3" << "";
+    QTest::newRow("Unix path stays") << "/home/user/Music/song.mp3" << "/home/user/Music/song.mp3" << "";
+    QTest::newRow("doubled separator stays") << "//song.mp3" << "//song.mp3" << "";
+    QTest::newRow("drive letter alone stays") << "C:" << "C:" << "";
 }
 
 void TestSequentialFiles::localPath()
 {
     QFETCH(QString, path);
     QFETCH(QString, local);
+    QFETCH(QString, onRealDriveC);
+    if (FileSystemObject::IsFullPath(QStringLiteral("C:\\Music")) && !onRealDriveC.isEmpty())
+        local = onRealDriveC;
     const DriveMap drives(m_dir->path());
     QCOMPARE(drives.localPath(path), QString(local).replace(QStringLiteral("@"), m_dir->path()));
 }

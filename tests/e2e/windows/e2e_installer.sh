@@ -3,7 +3,7 @@
 # The installer under Wine and Xvfb: it installs silently, the Start-menu entry
 # starts the installed program, which finds its DLLs, plugins and shipped
 # pages where the installer put them, and the uninstaller removes it.
-# Usage: e2e_installer.sh <Dorvane-...-win64.exe> <recorder.exe> <Wine prefix>
+# Usage: e2e_installer.sh <dorvane-...-win64.exe> <recorder.exe> <Wine prefix>
 source "$(dirname "$0")/lib.sh"
 
 installer=$1

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# CI: Dorvane as a Debian user gets it. Validates the desktop entry and the
+# AppStream metainfo, builds the Debian package in build/ (reusing what
+# ./test.sh built there), installs it with apt-get, starts the installed
+# program from its desktop entry under Xvfb, and removes the package again.
+# Run as root (or with sudo at hand) on a Debian-like machine.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../setup.sh"
+dorvane_install_packages "${dorvane_packages[@]}" "${dorvane_test_packages[@]}" desktop-file-utils appstream dpkg-dev
+
+started=$SECONDS
+build="$dorvane_root/build"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 -y -q)
+entry=share/applications/org.dorvane.Dorvane.desktop
+metainfo=share/metainfo/org.dorvane.Dorvane.metainfo.xml
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+echo "== Desktop entry and metainfo, as shipped"
+desktop-file-validate "$dorvane_root/desktop/org.dorvane.Dorvane.desktop"
+cmake -S "$dorvane_root" -B "$build" > /dev/null
+cmake --build "$build" --parallel 2 > /dev/null
+appstreamcli validate --no-net "$build/org.dorvane.Dorvane.metainfo.xml"
+
+echo "== Debian package"
+rm -f "$build"/dorvane_*.deb
+(cd "$build" && cpack -G DEB > /dev/null)
+debs=("$build"/dorvane_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single dorvane_*.deb: ${debs[*]}"
+deb=${debs[0]}
+depends=$(dpkg-deb --field "$deb" Depends)
+echo "$(basename "$deb"): Depends: $depends"
+# dpkg-shlibdeps worked the libraries out; a build without it would list none.
+for library in libqt6widgets6 libqt6core6 libc6 xdg-utils; do
+    [[ $depends == *"$library"* ]] || fail "the package does not depend on $library"
+done
+[[ $depends != *webengine* ]] || fail "the package depends on the web engine, which its pages never need"
+
+echo "== Installed with apt-get"
+remove() {
+    "${apt[@]}" remove dorvane > /dev/null || true
+}
+trap remove EXIT
+(cd "$build" && "${apt[@]}" install "./$(basename "$deb")")
+desktop-file-validate "/usr/$entry"
+appstreamcli validate --no-net "/usr/$metainfo"
+bash "$dorvane_root/tests/e2e/e2e_installed.sh" "/usr/$entry" /usr/share/dorvane/site
+
+echo "== Removed"
+trap - EXIT
+"${apt[@]}" remove dorvane
+! dpkg-query -W -f='${Status}' dorvane 2>/dev/null | grep -q 'install ok installed' || fail "dorvane is still installed"
+[ ! -e /usr/bin/dorvane ] && [ ! -e "/usr/$entry" ] || fail "the package left its files behind"
+echo "PASS: package built, installed, started from its desktop entry and removed in $((SECONDS - started)) s"
