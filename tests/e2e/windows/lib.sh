@@ -64,6 +64,10 @@ e2e_use_prefix() {
     WINEPREFIX=$(cd "$1" && pwd)
     export WINEPREFIX
     e2e_drive_c=$WINEPREFIX/drive_c
+    # Wine's desktop belongs to the display it started on: one left from the
+    # unit tests (no display) or from another test's Xvfb would keep this
+    # test's windows off every screen. Ending the prefix's processes ends it.
+    wineserver -k 2>/dev/null || true
     local folders folder
     IFS=: read -ra folders <<< "${2:-}"
     WINEPATH=
