@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the text a notice shows: bounded in length, without a control character or line break,
-// and made of the text's two ends without splitting a character.
+// Fuzzes the text a notice shows: bounded in length, without a control character, line break or
+// direction mark, and made of the text's two ends without splitting a character.
 #include "FuzzSupport.h"
 #include "Text.h"
 
 namespace {
 
-bool breaksLines(QChar c)
+// What would break the notice's lines, or turn the text around it to read another way.
+bool mustNotShow(QChar c)
 {
+    switch (c.unicode()) {
+    case 0x200E: case 0x200F: // left-to-right and right-to-left marks
+    case 0x202A: case 0x202B: case 0x202C: case 0x202D: case 0x202E: // embeddings and overrides
+    case 0x2066: case 0x2067: case 0x2068: case 0x2069: // isolates
+        return true;
+    }
     return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
         || c.category() == QChar::Separator_Paragraph;
 }
@@ -18,7 +25,7 @@ bool showsAsIs(QStringView shown, QStringView text)
     if (shown.size() != text.size())
         return false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (shown[i] != text[i] && !breaksLines(text[i]))
+        if (shown[i] != text[i] && !mustNotShow(text[i]))
             return false;
     }
     return true;
@@ -43,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     FUZZ_CHECK(shown.size() <= limit, detail);
     for (const QChar c : shown)
-        FUZZ_CHECK(!breaksLines(c), detail);
+        FUZZ_CHECK(!mustNotShow(c), detail);
     if (text.size() <= limit) {
         FUZZ_CHECK(showsAsIs(shown, text), detail);
         return 0;

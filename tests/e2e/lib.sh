@@ -82,11 +82,13 @@ e2e_until() {
 }
 
 # Starts the program in the background and waits for its main window to map.
+# A program that ends first (it crashed, a sanitizer stopped it) fails at once.
 e2e_start() {
     "$e2e_program" > "$e2e_dir/program.log" 2>&1 &
     e2e_pid=$!
-    e2e_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Dorvane$' | head -n 1) ||
-        fail "the main window did not appear"
+    e2e_until 60 "xdotool search --onlyvisible --name '^Dorvane\$' >/dev/null 2>&1 || ! kill -0 $e2e_pid 2>/dev/null" || true
+    kill -0 "$e2e_pid" 2>/dev/null || fail "the program ended before its window appeared"
+    e2e_window=$(xdotool search --onlyvisible --name '^Dorvane$' | head -n 1) || fail "the main window did not appear"
 }
 
 # Waits up to $2 seconds (default 60) for the log to hold a line matching $1.
