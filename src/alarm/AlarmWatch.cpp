@@ -7,11 +7,6 @@
 
 namespace {
 
-QDateTime localAt(qint64 msecs)
-{
-    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
-}
-
 bool reached(const QDateTime &local, QDate day, QTime alarm)
 {
     return local.date() > day || (local.date() == day && local.time() >= alarm);
@@ -30,7 +25,7 @@ bool AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
     m_previousTick = now;
 
     const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
-    const QDate today = now.toLocalTime().date();
+    const QDate today = wallClockAt(now.toMSecsSinceEpoch()).date();
     for (const QDate day : {today.addDays(-1), today}) {
         // Due when its second began since the previous tick: a value set in
         // the picker counts from the next tick, as it would on a wall clock.
@@ -44,7 +39,23 @@ bool AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
     return false;
 }
 
-QDateTime AlarmWatch::occurrence(QDate day, QTime alarm)
+QDateTime AlarmWatch::wallClockAt(qint64 msecsSinceEpoch) const
+{
+    return m_zone ? QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, *m_zone)
+                  : QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::LocalTime);
+}
+
+QDateTime AlarmWatch::startOfDay(QDate day) const
+{
+    return m_zone ? day.startOfDay(*m_zone) : day.startOfDay();
+}
+
+QDateTime AlarmWatch::endOfDay(QDate day) const
+{
+    return m_zone ? day.endOfDay(*m_zone) : day.endOfDay();
+}
+
+QDateTime AlarmWatch::occurrence(QDate day, QTime alarm) const
 {
     if (!day.isValid() || !alarm.isValid())
         return {};
@@ -52,27 +63,27 @@ QDateTime AlarmWatch::occurrence(QDate day, QTime alarm)
     // one of the day's UTC offsets before it. A day has at most one change of
     // offset, so the offsets at its start and its end are all there are.
     const qint64 wallAsUtc = QDateTime(day, alarm, Qt::UTC).toMSecsSinceEpoch();
-    const qint64 offsetAtStart = day.startOfDay().offsetFromUtc() * 1000LL;
-    const qint64 offsetAtEnd = day.endOfDay().offsetFromUtc() * 1000LL;
+    const qint64 offsetAtStart = startOfDay(day).offsetFromUtc() * 1000LL;
+    const qint64 offsetAtEnd = endOfDay(day).offsetFromUtc() * 1000LL;
 
     std::optional<qint64> first;
     for (const qint64 offset : {offsetAtStart, offsetAtEnd}) {
-        const QDateTime candidate = localAt(wallAsUtc - offset);
+        const QDateTime candidate = wallClockAt(wallAsUtc - offset);
         if (candidate.date() == day && candidate.time() == alarm)
             first = std::min(first.value_or(wallAsUtc - offset), wallAsUtc - offset);
     }
     if (first)
-        return localAt(*first);
+        return wallClockAt(*first);
 
     // The reading never shows: the clock jumps over it. Find the jump, the
     // first moment at which the clock reads later than the alarm.
     qint64 before = wallAsUtc - std::max(offsetAtStart, offsetAtEnd);
     qint64 after = wallAsUtc - std::min(offsetAtStart, offsetAtEnd);
-    if (reached(localAt(before), day, alarm) || !reached(localAt(after), day, alarm))
+    if (reached(wallClockAt(before), day, alarm) || !reached(wallClockAt(after), day, alarm))
         return {};
     while (after - before > 1) {
         const qint64 middle = before + (after - before) / 2;
-        (reached(localAt(middle), day, alarm) ? after : before) = middle;
+        (reached(wallClockAt(middle), day, alarm) ? after : before) = middle;
     }
-    return localAt(after);
+    return wallClockAt(after);
 }

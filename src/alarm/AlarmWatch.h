@@ -5,6 +5,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QTimeZone>
+
+#include <optional>
 
 /**
  * Remembers the previous tick and the last occurrence that fired, so that
@@ -21,6 +24,15 @@ public:
     /// A tick this late still fires the alarm: up to the 60th second after it.
     static constexpr qint64 lateLimitMs = 61'000;
 
+    /// Follows the wall clock of the computer's local time.
+    AlarmWatch() = default;
+
+    /// Follows the wall clock of @p zone instead, whatever the computer's zone.
+    explicit AlarmWatch(const QTimeZone &zone)
+        : m_zone(zone)
+    {
+    }
+
     /// Starts watching at @p now: alarm seconds that began before it are past.
     void start(const QDateTime &now);
 
@@ -32,13 +44,18 @@ public:
     bool recordTick(const QDateTime &now, QTime alarm);
 
     /**
-     * The moment on @p day at which the local clock first reaches @p alarm.
+     * The moment on @p day at which the wall clock first reaches @p alarm.
      * When daylight saving time skips the alarm's hour that is the moment of
      * the jump; when it repeats the hour, the first of the two.
      */
-    static QDateTime occurrence(QDate day, QTime alarm);
+    QDateTime occurrence(QDate day, QTime alarm) const;
 
 private:
+    QDateTime wallClockAt(qint64 msecsSinceEpoch) const;
+    QDateTime startOfDay(QDate day) const;
+    QDateTime endOfDay(QDate day) const;
+
+    std::optional<QTimeZone> m_zone;
     QDateTime m_previousTick;
     QDateTime m_lastFired;
 };

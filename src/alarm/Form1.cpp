@@ -58,6 +58,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     , m_opener(services.opener)
     , m_files(services.files)
     , m_pages(services.pages)
+    , m_browsing(services.browsing)
 {
     setWindowTitle(QStringLiteral("Dorvane"));
     setFixedSize(Layout::client);
@@ -308,7 +309,7 @@ void Form1::Command3_Click()
 {
     Module1::FilePattern = QStringLiteral("*.*");
     // Made afresh for every showing, so nothing of the last choice lingers.
-    frmSelectOneFile dialog(m_files);
+    frmSelectOneFile dialog(m_files, m_browsing);
     dialog.exec();
 }
 

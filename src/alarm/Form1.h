@@ -4,6 +4,7 @@
 
 #include "AlarmWatch.h"
 #include "Opener.h"
+#include "Places.h"
 #include "WebPages.h"
 
 #include <QTime>
@@ -34,6 +35,7 @@ public:
         SequentialFiles &files;
         WebPane *webPane; ///< taken over by the window
         WebPages::Addresses pages;
+        Places::Browsing browsing = {}; ///< where Set File's chooser looks
     };
 
     /// The file that keeps the alarm time.
@@ -76,6 +78,7 @@ private:
     Opener &m_opener;
     SequentialFiles &m_files;
     const WebPages::Addresses m_pages;
+    const Places::Browsing m_browsing;
     AlarmWatch m_watch;
     bool m_saveFailureShown = false;
 };

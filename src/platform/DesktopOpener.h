@@ -7,7 +7,8 @@
 /**
  * Opens documents with the desktop's own opener and learns its answer:
  * xdg-open on Linux, started without a shell, and the shell's "Open" on
- * Windows. Web addresses go through QDesktopServices.
+ * Windows, asked in a thread of its own. Web addresses go through
+ * QDesktopServices.
  */
 class DesktopOpener final : public Opener
 {

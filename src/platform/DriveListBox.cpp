@@ -11,7 +11,6 @@ DriveListBox::DriveListBox(QWidget *parent)
     // Choosing the place already shown must still take the user back to its
     // root, so every choice counts, not only a change of index.
     connect(this, &QComboBox::activated, this, &DriveListBox::driveChanged);
-    setPlaces(Places::forThisSystem());
 }
 
 void DriveListBox::setPlaces(const QList<Places::Place> &places)

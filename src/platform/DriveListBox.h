@@ -6,13 +6,13 @@
 
 #include <QComboBox>
 
-/// Offers this system's places; the user picks one to browse from.
+/// Offers the places it is given; the user picks one to browse from.
 class DriveListBox : public QComboBox
 {
     Q_OBJECT
 
 public:
-    /// Filled with Places::forThisSystem().
+    /// Empty until setPlaces().
     explicit DriveListBox(QWidget *parent = nullptr);
 
     void setPlaces(const QList<Places::Place> &places);

@@ -2,6 +2,8 @@
 // DriveMap: where the fixed drive-C paths of the settings files really live.
 #include "DriveMap.h"
 
+#include "FileSystemObject.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
@@ -19,6 +21,12 @@ QString DriveMap::localPath(const QString &path) const
     const bool onDriveC = path.size() >= 3 && path.at(0).toUpper() == u'C' && path.at(1) == u':'
         && (path.at(2) == u'\\' || path.at(2) == u'/');
     if (!onDriveC)
+        return path;
+    // The program keeps its own files at the root of drive C. Further down, a
+    // path that is a full one on this system is the user's and stays as it
+    // is: on Windows the user's files and the temporary folder lie on drive C too.
+    const QStringView below = QStringView(path).sliced(3);
+    if ((below.contains(u'\\') || below.contains(u'/')) && FileSystemObject::IsFullPath(path))
         return path;
     // Built part by part, so that ".." cannot climb out of the root. Split by
     // hand: a regular expression matches nothing in text that is not valid

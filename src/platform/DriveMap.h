@@ -7,7 +7,9 @@
 /**
  * Resolves paths written as on Windows ("C:\9836v3.txt") to the local file
  * system. Without a root the paths stay as they are; with a root, paths on
- * drive C resolve below that folder and every other path stays as it is.
+ * drive C resolve below that folder and every other path stays as it is,
+ * except that where drive C is real (Windows) only the files at its root,
+ * where the program keeps its own, move below the folder.
  */
 class DriveMap
 {

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace Places {
 
 /// A folder offered in the drive list.
@@ -28,5 +30,16 @@ Qt::CaseSensitivity pathCaseSensitivity();
 
 /// The index in @p places of the nearest place that holds @p folder, or -1.
 qsizetype indexHolding(const QList<Place> &places, const QString &folder);
+
+/**
+ * The places to offer and the folder to start in, asked afresh at every
+ * showing of the chooser: this system's own unless others are given (a test
+ * gives folders of its own; on Windows no environment variable moves the
+ * user's Music folder or the drives).
+ */
+struct Browsing {
+    std::function<QList<Place>()> places = &forThisSystem;
+    std::function<QString()> start = &startFolder;
+};
 
 } // namespace Places

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QStorageInfo>
 
+#include <windows.h>
+
 namespace Places {
 
 QList<Place> forThisSystem()
@@ -12,9 +14,12 @@ QList<Place> forThisSystem()
     QList<Place> places;
     for (const QFileInfo &drive : QDir::drives()) {
         const QString root = drive.absoluteFilePath();
-        // An empty card reader or a drive without a disk has no label to show.
-        const QStorageInfo volume(root);
-        places.append({root, volume.isReady() ? volume.name() : QString()});
+        const std::wstring native = QDir::toNativeSeparators(root).toStdWString();
+        // A fixed disk names its label at once; a network drive whose server
+        // is away, or a card reader without a card, can keep the list waiting.
+        const UINT type = GetDriveTypeW(native.c_str());
+        const bool answersAtOnce = type == DRIVE_FIXED || type == DRIVE_RAMDISK;
+        places.append({root, answersAtOnce ? QStorageInfo(root).name() : QString()});
     }
     return places;
 }

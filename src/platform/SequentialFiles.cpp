@@ -3,14 +3,13 @@
 #include "SequentialFiles.h"
 
 #include "FileSystemObject.h"
+#include "FileText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
 
 namespace {
@@ -33,18 +32,6 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QString decode(QByteArray bytes)
-{
-    // Files edited by hand often carry a UTF-8 byte-order mark.
-    static constexpr char bom[] = "\xEF\xBB\xBF";
-    if (bytes.startsWith(bom)) {
-        bytes.remove(0, 3);
-        // That one mark only: the decoder would skip a second one as well.
-        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes);
-    }
-    return QStringDecoder(QStringDecoder::System).decode(bytes);
-}
-
 // Why a path that exists but is no regular file is left alone, for the user.
 QString notRegularFile(const QFileInfo &info)
 {
@@ -58,7 +45,7 @@ struct SequentialFiles::OpenFile {
     QStringList lines;
     qsizetype nextLine = 0;
     std::unique_ptr<QSaveFile> output;
-    QString writeFailure; ///< why a line could not be written; nothing is committed then
+    QString text; ///< what was printed, written at close() in the encoding that holds all of it
     QString localPath;
 };
 
@@ -120,9 +107,9 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
         return fail(local, reason);
     auto entry = std::make_unique<OpenFile>();
     entry->output = m_makeSaveFile(local);
-    // Unbuffered: every line meets the disk as it is printed, so a full disk
-    // shows at once. Buffered, QSaveFile would commit content whose last
-    // flush failed as if nothing went wrong.
+    // Unbuffered: what close() writes meets the disk at once, so a full disk
+    // shows there. Buffered, QSaveFile would commit content whose last flush
+    // failed as if nothing went wrong.
     if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(local, entry->output->errorString());
     entry->localPath = local;
@@ -143,19 +130,7 @@ void SequentialFiles::printLine(int fileNumber, const QString &text)
     const auto it = m_open.find(fileNumber);
     if (it == m_open.end() || !it->second->output)
         return;
-    QStringEncoder encoder(QStringEncoder::System);
-    QByteArray bytes = encoder.encode(text);
-    bytes.append("\r\n");
-    OpenFile &entry = *it->second;
-    if (!entry.writeFailure.isEmpty())
-        return;
-    // A failed write must never be committed; close() reports it.
-    const qint64 written = entry.output->write(bytes);
-    if (written == bytes.size())
-        return;
-    entry.writeFailure = entry.output->error() != QFileDevice::NoError
-        ? entry.output->errorString()
-        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size());
+    it->second->text += text + QStringLiteral("\r\n");
 }
 
 bool SequentialFiles::endOfFile(int fileNumber) const
@@ -173,16 +148,24 @@ bool SequentialFiles::close(int fileNumber)
     m_open.erase(it);
     if (!entry->output)
         return true;
-    if (!entry->writeFailure.isEmpty())
-        return fail(entry->localPath, entry->writeFailure);
-    if (!entry->output->commit())
-        return fail(entry->localPath, entry->output->errorString());
+    // Written in one piece, in the encoding chosen for the whole text.
+    QSaveFile &output = *entry->output;
+    const QByteArray bytes = FileText::encode(entry->text);
+    const qint64 written = output.write(bytes);
+    if (written != bytes.size()) {
+        return fail(entry->localPath,
+                    output.error() != QFileDevice::NoError
+                        ? output.errorString()
+                        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size()));
+    }
+    if (!output.commit())
+        return fail(entry->localPath, output.errorString());
     return true;
 }
 
 QStringList SequentialFiles::linesOf(QByteArray bytes)
 {
-    return splitLines(decode(std::move(bytes)));
+    return splitLines(FileText::decode(bytes));
 }
 
 qint16 SequentialFiles::openIfExists(const QString &path)

@@ -17,9 +17,9 @@ class QSaveFile;
  * The table of open numbered files. A file number names one open file from
  * its opening to its closing.
  *
- * Text is the local 8-bit encoding (UTF-8 unless the system says otherwise).
- * Reading takes lines ended by CR LF, LF or CR and skips a leading UTF-8
- * byte-order mark; writing ends every line with CR LF.
+ * Text is encoded as FileText says: the system's 8-bit encoding when it holds
+ * the text, UTF-8 otherwise. Reading takes lines ended by CR LF, LF or CR;
+ * writing ends every line with CR LF.
  *
  * A file opened for output is written whole or not at all: its new content
  * goes to a temporary file that replaces the old one only when close()

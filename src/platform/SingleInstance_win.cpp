@@ -1,10 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SingleInstance: on Windows the later copy brings the running copy's window forward itself.
+// SingleInstance: on Windows the running copy waits on a named event of the user's session.
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QWinEventNotifier>
 
 #include <windows.h>
+
+namespace {
+
+// "Local\": the user's own session, so other users' copies keep their own.
+std::wstring eventName(const QString &key)
+{
+    return (QStringLiteral("Local\\dorvane-") + key).toStdWString();
+}
+
+/// The running copy's doorbell: an event that a later copy sets.
+class Doorbell final : public QObject
+{
+public:
+    Doorbell(HANDLE event, QObject *parent)
+        : QObject(parent)
+        , m_event(event)
+        , m_notifier(event, this)
+    {
+    }
+    ~Doorbell() override
+    {
+        m_notifier.setEnabled(false);
+        CloseHandle(m_event);
+    }
+
+    QWinEventNotifier &notifier() { return m_notifier; }
+
+private:
+    HANDLE m_event;
+    QWinEventNotifier m_notifier;
+};
+
+} // namespace
 
 QString SingleInstance::lockFile(const QString &key)
 {
@@ -13,17 +47,24 @@ QString SingleInstance::lockFile(const QString &key)
 
 bool SingleInstance::ring(int)
 {
-    // A copy that the user just started may hand the foreground to another
-    // window; the running copy's window is the one titled as the program.
-    const HWND window = FindWindowW(nullptr, L"Dorvane");
-    if (!window)
+    // No event yet: the running copy is still starting, and the caller rings again.
+    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, eventName(m_key).c_str());
+    if (!event)
         return false;
-    ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(window);
-    return true;
+    // Windows lets only the program the user just started take the
+    // foreground; this copy hands that right on to the one that shows itself.
+    AllowSetForegroundWindow(ASFW_ANY);
+    const bool rung = SetEvent(event);
+    CloseHandle(event);
+    return rung;
 }
 
 void SingleInstance::answerRings()
 {
-    // Nothing to listen for: the later copy does the showing.
+    // Auto-reset: every ring wakes the running copy once.
+    const HANDLE event = CreateEventW(nullptr, FALSE, FALSE, eventName(m_key).c_str());
+    if (!event)
+        return;
+    auto *doorbell = new Doorbell(event, this);
+    connect(&doorbell->notifier(), &QWinEventNotifier::activated, this, &SingleInstance::showRequested);
 }

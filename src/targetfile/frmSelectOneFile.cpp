@@ -57,7 +57,7 @@ QPushButton *makeButton(const QString &caption, const QString &name, const QRect
 
 } // namespace
 
-frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
+frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, const Places::Browsing &browsing, QWidget *parent)
     : QDialog(parent)
     , m_files(files)
 {
@@ -75,6 +75,7 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(Layout::Drive1);
     paintGreenOnBlack(Drive1);
+    Drive1->setPlaces(browsing.places());
 
     Dir1 = new DirListBox(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -122,7 +123,7 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, QWidget *parent)
     Form_Load();
     // Where the lists stand before anything is chosen, the same at every
     // showing; the file list follows as it does for the user's own moves.
-    Dir1->setPath(Places::startFolder());
+    Dir1->setPath(browsing.start());
 }
 
 void frmSelectOneFile::setVisible(bool visible)

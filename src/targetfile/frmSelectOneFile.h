@@ -2,6 +2,8 @@
 // frmSelectOneFile: the dialog in which the user chooses the file the alarm opens.
 #pragma once
 
+#include "Places.h"
+
 #include <QDialog>
 
 class DirListBox;
@@ -21,7 +23,8 @@ class frmSelectOneFile : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmSelectOneFile(SequentialFiles &files, QWidget *parent = nullptr);
+    /// Offers @p browsing's places and starts in its folder.
+    explicit frmSelectOneFile(SequentialFiles &files, const Places::Browsing &browsing = {}, QWidget *parent = nullptr);
 
     void setVisible(bool visible) override;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of when the alarm is due, tick by tick: once per day, never missed for a late tick.
-// Runs in Europe/Berlin (set by the test environment) for its daylight saving changes.
+// The watch follows Europe/Berlin's wall clock, for its daylight saving changes,
+// whatever the machine's zone: Windows takes no zone from the environment.
 #include "AlarmWatch.h"
 #include "TickSchedule.h"
 
@@ -8,13 +9,15 @@
 
 namespace {
 
-// "yyyy-MM-dd hh:mm:ss.zzz" as local time, or as UTC with a trailing "Z"
-// (the only way to name one of the two readings of a repeated hour).
+const QTimeZone berlin("Europe/Berlin");
+
+// "yyyy-MM-dd hh:mm:ss.zzz" on Berlin's wall clock, or as UTC with a trailing
+// "Z" (the only way to name one of the two readings of a repeated hour).
 QDateTime moment(const QString &text)
 {
     const bool utc = text.endsWith(u'Z');
     QDateTime parsed = QDateTime::fromString(utc ? text.chopped(1) : text, QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
-    parsed.setTimeSpec(utc ? Qt::UTC : Qt::LocalTime);
+    parsed.setTimeZone(utc ? QTimeZone::utc() : berlin);
     return parsed;
 }
 
@@ -31,6 +34,7 @@ private slots:
     void changedAlarmCountsFromNextTick();
     void occurrence_data();
     void occurrence();
+    void followsTheZoneGiven();
     void nextTick_data();
     void nextTick();
 };
@@ -38,6 +42,7 @@ private slots:
 void TestAlarmWatch::initTestCase()
 {
     // The daylight saving rows below only mean something in this zone.
+    QVERIFY2(berlin.isValid(), "this system knows no Europe/Berlin");
     QCOMPARE(moment(QStringLiteral("2026-07-01 12:00:00.000")).offsetFromUtc(), 7200);
     QCOMPARE(moment(QStringLiteral("2026-01-01 12:00:00.000")).offsetFromUtc(), 3600);
 }
@@ -119,7 +124,7 @@ void TestAlarmWatch::ticks()
     QFETCH(QString, fires);
     QCOMPARE(ticks.size(), fires.size());
 
-    AlarmWatch watch;
+    AlarmWatch watch(berlin);
     watch.start(moment(start));
     QString fired;
     for (const QString &tick : ticks) {
@@ -132,7 +137,7 @@ void TestAlarmWatch::ticks()
 
 void TestAlarmWatch::changedAlarmCountsFromNextTick()
 {
-    AlarmWatch watch;
+    AlarmWatch watch(berlin);
     watch.start(moment(QStringLiteral("2026-06-15 07:29:58.500")));
     QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:29:59.002")), QTime(7, 30)));
     QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
@@ -164,7 +169,19 @@ void TestAlarmWatch::occurrence()
     QFETCH(QDate, day);
     QFETCH(QTime, alarm);
     QFETCH(QString, expected);
-    QCOMPARE(AlarmWatch::occurrence(day, alarm).toUTC(), moment(expected).toUTC());
+    QCOMPARE(AlarmWatch(berlin).occurrence(day, alarm).toUTC(), moment(expected).toUTC());
+}
+
+void TestAlarmWatch::followsTheZoneGiven()
+{
+    // Tokyo is seven hours ahead of Berlin in summer: its 07:30 comes at 00:30 in Berlin.
+    const QTimeZone tokyo("Asia/Tokyo");
+    QVERIFY2(tokyo.isValid(), "this system knows no Asia/Tokyo");
+    AlarmWatch watch(tokyo);
+    QCOMPARE(watch.occurrence(QDate(2026, 6, 15), QTime(7, 30)).toUTC(), moment(QStringLiteral("2026-06-14 22:30:00.000Z")));
+    watch.start(moment(QStringLiteral("2026-06-15 00:29:59.500")));
+    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 00:30:00.002")), QTime(7, 30)));
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
 }
 
 void TestAlarmWatch::nextTick_data()

@@ -96,9 +96,6 @@ void TestForm1::init()
     m_opener = FakeOpener();
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5)));
     m_pane = new FakeWebPane;
-    // The chooser starts in Music: no test may see the real one.
-    qputenv("HOME", m_dir->filePath(QStringLiteral("home")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
 }
 
 void TestForm1::cleanup()
@@ -110,7 +107,11 @@ void TestForm1::cleanup()
 
 Form1 *TestForm1::createForm()
 {
-    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, m_pane, pages});
+    // The chooser starts in Music: no test may see the real one.
+    const QString home = m_dir->filePath(QStringLiteral("home"));
+    const Places::Browsing browsing{[home] { return QList<Places::Place>{{home, QString()}}; },
+                                    [home] { return home + QStringLiteral("/Music"); }};
+    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, *m_files, m_pane, pages, browsing});
     return m_form.get();
 }
 
@@ -384,7 +385,8 @@ void TestForm1::tickShowsTheTimeAndRearms()
 
 void TestForm1::alarmOpensTargetOnce_data()
 {
-    // In the record, @ stands for an existing song and % for a folder.
+    // In the record, @ stands for an existing song, % for a folder and # for a
+    // folder that does not exist; in the notice, # and / as the system writes them.
     QTest::addColumn<QByteArray>("record"); // "<none>": no record
     QTest::addColumn<int>("desktop");       // the desktop's answer: -1 opened, else an Opener::Failure
     QTest::addColumn<bool>("opened");
@@ -396,16 +398,16 @@ void TestForm1::alarmOpensTargetOnce_data()
     QTest::newRow("blank lines after the path") << QByteArray("@\r\n\r\n  \n") << fine << true << "";
     QTest::newRow("no record") << QByteArray("<none>") << fine << false << "no file has been chosen";
     QTest::newRow("empty record") << QByteArray() << fine << false << "no file has been chosen";
-    QTest::newRow("chosen file deleted") << QByteArray("/nowhere/gone.mp3\r\n") << fine << false
-                                         << "the chosen file /nowhere/gone.mp3 cannot be found";
+    QTest::newRow("chosen file deleted") << QByteArray("#/gone.mp3\r\n") << fine << false
+                                         << "the chosen file #/gone.mp3 cannot be found";
     QTest::newRow("not a full path, though such a file is where the program runs")
         << QByteArray("ERROR\r\n") << fine << false << "ERROR, which is not a full path";
     QTest::newRow("a folder") << QByteArray("%\r\n") << fine << false << "is not a file that can be opened";
     QTest::newRow("record far too long") << QByteArray(100'000, '/') << fine << false << "cannot be read";
-    QTest::newRow("markup in a name stays text") << QByteArray("/nowhere/<b>loud</b>.mp3\n") << fine << false
-                                                 << "/nowhere/<b>loud</b>.mp3";
-    QTest::newRow("control character in a name, shown") << QByteArray("/nowhere/a\x07" "b.mp3\n") << fine << false
-                                                        << QStringLiteral("/nowhere/a\uFFFDb.mp3");
+    QTest::newRow("markup in a name stays text") << QByteArray("#/<b>loud</b>.mp3\n") << fine << false
+                                                 << "#/<b>loud</b>.mp3";
+    QTest::newRow("control character in a name, shown") << QByteArray("#/a\x07" "b.mp3\n") << fine << false
+                                                        << QStringLiteral("#/a\uFFFDb.mp3");
     QTest::newRow("no application for the type") << QByteArray("@\r\n") << int(Opener::Failure::NoApplication) << true
                                                   << "no application is set up to open that kind of file";
     QTest::newRow("desktop failed") << QByteArray("@\r\n") << int(Opener::Failure::Failed) << true
@@ -428,8 +430,11 @@ void TestForm1::alarmOpensTargetOnce()
     const QString workingDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
     auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
+    const QString nowhere = m_dir->filePath(QStringLiteral("nowhere"));
+    if (notice.contains(u'#'))
+        notice = QDir::toNativeSeparators(notice.replace(u'#', nowhere));
     if (record != "<none>") {
-        record.replace('@', song.toUtf8()).replace('%', m_dir->path().toUtf8());
+        record.replace('@', song.toUtf8()).replace('%', m_dir->path().toUtf8()).replace('#', nowhere.toUtf8());
         TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), record);
     }
     writeAlarmFile("07:30:00 AM\r\n");

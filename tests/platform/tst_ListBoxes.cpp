@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Widget tests of the folder and file lists and of the places they start from.
+// Widget tests of the folder and file lists.
 #include "DirListBox.h"
 #include "FileListBox.h"
 #include "FolderReader.h"
-#include "Places.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -31,6 +29,15 @@ QStringList texts(const QListWidget &list)
     return items;
 }
 
+// The items once the folder is read: a slow disk, or Wine, may take longer
+// than the lists wait before they show the window.
+QStringList listed(const FolderListBox &list)
+{
+    if (!QTest::qWaitFor([&list] { return !list.reading(); }, 5000))
+        return {QStringLiteral("<still reading>")};
+    return texts(list);
+}
+
 } // namespace
 
 class TestListBoxes : public QObject
@@ -43,11 +50,11 @@ private slots:
     void fileList();
     void dirListShowsWhereTheUserIs();
     void dirListRefusesWhatIsNoFolder();
+    void namesThatLookAlike_data();
     void namesThatLookAlike();
     void hangingFolderDoesNotHoldTheWindow();
     void newerReadingWins();
     void hugeFolderListedInSlices();
-    void places();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -57,8 +64,6 @@ void TestListBoxes::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    qputenv("HOME", m_dir->filePath(QStringLiteral("home")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
 }
 
 void TestListBoxes::fileList_data()
@@ -85,7 +90,7 @@ void TestListBoxes::fileList()
     FileListBox files;
     files.setPattern(pattern);
     files.setPath(m_dir->path());
-    QCOMPARE(texts(files), listed);
+    QCOMPARE(::listed(files), listed);
     if (listed.isEmpty())
         return;
 
@@ -110,10 +115,12 @@ void TestListBoxes::dirListShowsWhereTheUserIs()
     QSignalSpy changes(&folders, &DirListBox::pathChanged);
     QVERIFY(folders.setPath(QDir::toNativeSeparators(here + u'/')));
     QCOMPARE(folders.path(), QDir::toNativeSeparators(here));
-    QStringList expected{QDir::toNativeSeparators(QDir::rootPath())};
-    expected += here.split(u'/', Qt::SkipEmptyParts);
+    // From the root of the folder's own drive ("/", or "C:/" on Windows) down to it.
+    const QString root = here.left(here.indexOf(u'/') + 1);
+    QStringList expected{QDir::toNativeSeparators(root)};
+    expected += here.mid(root.size()).split(u'/', Qt::SkipEmptyParts);
     expected += QStringList{"Alpha", "beta", "zeta"};
-    QCOMPARE(texts(folders), expected);
+    QCOMPARE(listed(folders), expected);
     QCOMPARE(folders.currentItem()->text(), QStringLiteral("Here"));
     QVERIFY(folders.setPath(here));
     QCOMPARE(changes.size(), 1); // the same folder again is no change
@@ -125,6 +132,7 @@ void TestListBoxes::dirListRefusesWhatIsNoFolder()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("gone")));
     DirListBox folders;
     QVERIFY(folders.setPath(m_dir->path()));
+    QVERIFY(listed(folders).contains(QStringLiteral("gone")));
     QSignalSpy changes(&folders, &DirListBox::pathChanged);
     QVERIFY(!folders.setPath(m_dir->filePath(QStringLiteral("plain"))));
     QVERIFY(!folders.setPath(m_dir->filePath(QStringLiteral("plain/below"))));
@@ -134,45 +142,39 @@ void TestListBoxes::dirListRefusesWhatIsNoFolder()
     folders.setCurrentRow(folders.count() - 1);
     QCOMPARE(folders.currentItem()->text(), QStringLiteral("gone"));
     QTest::keyClick(&folders, Qt::Key_Return);
-    QVERIFY(!texts(folders).contains(QStringLiteral("gone")));
+    QVERIFY(!listed(folders).contains(QStringLiteral("gone")));
     QCOMPARE(changes.size(), 0);
     QCOMPARE(folders.path(), QDir::toNativeSeparators(m_dir->path()));
 }
 
-void TestListBoxes::places()
+void TestListBoxes::namesThatLookAlike_data()
 {
-    const QString home = m_dir->filePath(QStringLiteral("home"));
-    const QList<Places::Place> places = Places::forThisSystem();
-    QVERIFY(places.size() >= 2);
-    QCOMPARE(places.at(0).root, QDir::rootPath());
-    QCOMPARE(places.at(1).root, home);
-    // Whatever else is mounted here (/proc, /sys, bind mounts) is no place for music.
-    static const QRegularExpression userMount(QStringLiteral("^(/media|/mnt|/run/media)/"));
-    for (qsizetype i = 2; i < places.size(); ++i)
-        QVERIFY2(userMount.match(places.at(i).root).hasMatch(), qPrintable(places.at(i).root));
-    QCOMPARE(Places::indexHolding(places, home + QStringLiteral("2")), 0);
-
-    QVERIFY(QDir().mkpath(home));
-    QCOMPARE(Places::startFolder(), home);
-    QVERIFY(QDir(home).mkdir(QStringLiteral("Music")));
-    QCOMPARE(Places::startFolder(), home + QStringLiteral("/Music"));
-    QCOMPARE(Places::indexHolding(places, Places::startFolder()), 1);
+    QTest::addColumn<QString>("name"); // beside "song.mp3"
+    QTest::addColumn<QStringList>("shown"); // both, in the order of their names on disk
+    QTest::newRow("leading space") << " song.mp3" << QStringList{QStringLiteral("\u2423song.mp3"), "song.mp3"};
+    QTest::newRow("trailing space") << "song.mp3 " << QStringList{"song.mp3", QStringLiteral("song.mp3\u2423")};
+    QTest::newRow("line break") << "two\nlines.mp3" << QStringList{"song.mp3", QStringLiteral("two\u23CElines.mp3")};
+    // Reads "song.mp3" backwards after a right-to-left override.
+    QTest::newRow("direction mark") << QStringLiteral("x\u202E3pm.gnos") << QStringList{"song.mp3", QStringLiteral("x\uFFFD3pm.gnos")};
 }
 
 void TestListBoxes::namesThatLookAlike()
 {
-    // The last reads "song.mp3" backwards after a right-to-left override.
-    const QStringList names{" song.mp3", "song.mp3", "song.mp3 ", "two\nlines.mp3", QStringLiteral("x\u202E3pm.gnos")};
-    for (const QString &name : names)
-        touch(m_dir->filePath(name));
+    QFETCH(QString, name);
+    QFETCH(QStringList, shown);
+    touch(m_dir->filePath(QStringLiteral("song.mp3")));
+    if (QFile file(m_dir->filePath(name)); !file.open(QIODevice::WriteOnly)
+        || !QDir(m_dir->path()).entryList(QDir::Files).contains(name))
+        QSKIP("This file system has no such name: Windows drops trailing spaces and refuses line breaks");
     FileListBox files;
     files.setPath(m_dir->path());
-    QCOMPARE(texts(files), (QStringList{QStringLiteral("\u2423song.mp3"), "song.mp3", QStringLiteral("song.mp3\u2423"),
-                                        QStringLiteral("two\u23CElines.mp3"), QStringLiteral("x\uFFFD3pm.gnos")}));
-    QStringList listed;
-    for (int i = 0; i < files.listCount(); ++i)
-        listed.append(files.list(i));
-    QCOMPARE(listed, names);
+    QCOMPARE(listed(files), shown);
+    // The name on disk, exactly, for the one that shows otherwise.
+    QStringList names{files.list(0), files.list(1)};
+    QStringList expected{QStringLiteral("song.mp3"), name};
+    if (shown.first() != u"song.mp3")
+        expected.swapItemsAt(0, 1);
+    QCOMPARE(names, expected);
 }
 
 void TestListBoxes::hangingFolderDoesNotHoldTheWindow()

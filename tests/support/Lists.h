@@ -7,11 +7,13 @@
 
 namespace Lists {
 
-/// Clicks the one item reading @p text; @p twice makes it a double click.
+/// Clicks the one item reading @p text, once it is listed; @p twice makes it a double click.
 inline void clickItem(QListWidget *list, const QString &text, bool twice = false)
 {
+    // The lists read their folders on a thread of their own: a slow disk, or
+    // Wine, may take longer than the lists wait before they show the window.
+    QTRY_COMPARE_WITH_TIMEOUT(list->findItems(text, Qt::MatchExactly).size(), 1, 5000);
     const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
     const QPoint where = list->visualItemRect(found.first()).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
     if (twice) {

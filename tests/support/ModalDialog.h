@@ -27,12 +27,20 @@ void whenShown(QObject *scope, const std::function<void(Dialog &)> &steps, int t
 {
     QTimer::singleShot(0, scope, [steps, timeoutMs] {
         QPointer<Dialog> dialog;
+        bool exposed = false;
         // A failing check returns from this inner lambda only; the dialog still closes.
         [&] {
             QTRY_VERIFY_WITH_TIMEOUT((dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())), timeoutMs);
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            exposed = QTest::qWaitForWindowExposed(dialog);
+            QVERIFY2(exposed, "the dialog never reached the screen");
             steps(*dialog);
         }();
+        // A dialog whose window the platform could not make is never shown,
+        // and QDialog::done() leaves a dialog that is not shown alone: its
+        // exec() would wait for ever. Better to end the test here and say why.
+        if (dialog && !exposed)
+            qFatal("A modal dialog never reached the screen, so its exec() cannot end. "
+                   "Is there a window system, or QT_QPA_PLATFORM=offscreen (under Wine: WINEQT_QPA_PLATFORM)?");
         if (dialog && dialog->isVisible())
             dialog->done(stillOpen);
     });

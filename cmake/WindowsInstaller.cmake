@@ -1,0 +1,49 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows installer: what the program needs beside it, and CPack's NSIS
+# settings. "cpack -G NSIS" in the build folder makes <package name>-<version>-win64.exe.
+
+# Qt, the plugins that draw Qt's windows on Windows and give them its look,
+# and the compiler's own runtime, all beside the program, where Windows and
+# Qt look for them first.
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION "${CMAKE_INSTALL_BINDIR}/platforms")
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION "${CMAKE_INSTALL_BINDIR}/styles")
+if(MINGW)
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${dll}
+                        OUTPUT_VARIABLE dorvane_runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${dorvane_runtime_dll}" OR NOT EXISTS "${dorvane_runtime_dll}")
+            message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where its ${dll} is")
+        endif()
+        install(FILES "${dorvane_runtime_dll}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        # Debian's copies carry their debugging information: 23 MB of the C++ library's 27.
+        if(CMAKE_STRIP)
+            install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${dll}\" COMMAND_ERROR_IS_FATAL ANY)")
+        endif()
+    endforeach()
+endif()
+
+set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Dorvane)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Dorvane)
+# The Start-menu entry: bin\dorvane.exe, named Dorvane.
+set(CPACK_PACKAGE_EXECUTABLES dorvane Dorvane)
+set(CPACK_NSIS_PACKAGE_NAME Dorvane)
+set(CPACK_NSIS_DISPLAY_NAME Dorvane)
+set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\dorvane.exe")
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN dorvane.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit program belongs in the 64-bit Program Files, installed by a 64-bit installer.
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+
+# CPack takes its settings when it is included, and only once: other parts of
+# the build may set theirs (another package format) and include it themselves.
+macro(dorvane_include_cpack_once)
+    if(NOT CPack_CMake_INCLUDED)
+        include(CPack)
+    endif()
+endmacro()
+cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}" CALL dorvane_include_cpack_once)

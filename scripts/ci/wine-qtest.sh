@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# CTest's emulator for the Windows build: runs one QtTest program under Wine.
+# Usage: wine-qtest.sh <Wine prefix> <folders with the DLLs, ':'-separated> <program.exe> [arguments]
+set -euo pipefail
+export WINEPREFIX=$1
+dll_folders=$2
+program=$3
+shift 3
+
+# Wine reads Z: as the Unix root.
+windows_path() {
+    local path=$1
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+WINEPATH=
+IFS=: read -ra folders <<< "$dll_folders"
+for folder in "${folders[@]}"; do
+    WINEPATH+="${WINEPATH:+;}$(windows_path "$folder")"
+done
+export WINEPATH
+export WINEDEBUG=${WINEDEBUG:--all}
+# Wine withholds QT_* variables from Windows programs and hands them WINEQT_*
+# as QT_* instead, so the test's platform and settings must be renamed to arrive.
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
+# The Windows C runtime reads TZ in a format of its own ("CET-1CEST") and takes
+# a zone name such as Europe/Berlin for UTC, while the rest of Windows keeps to
+# the system's zone; without TZ both agree.
+unset TZ
+# Wine names files on the Unix side in the encoding of LC_CTYPE; a locale that
+# is not installed (the tests ask for de_DE.UTF-8) would leave it ASCII, and no
+# file name beyond ASCII could be made. The Windows side keeps its code page.
+unset LC_ALL
+export LC_CTYPE=C.UTF-8
+
+# A QtTest program's report reaches the terminal under Wine only through a file.
+# Wine's own output goes to a file too: the helper processes that Wine starts
+# along with the first program would hold CTest's pipe open, and CTest would
+# wait for them until its timeout.
+report=$(mktemp)
+wine_output=$(mktemp)
+trap 'rm -f "$report" "$wine_output"' EXIT
+status=0
+wine "$program" "$@" -o "$(windows_path "$report"),txt" >"$wine_output" 2>&1 </dev/null || status=$?
+cat "$report"
+if [ "$status" -ne 0 ]; then
+    echo "--- Wine's output:"
+    cat "$wine_output"
+fi
+exit "$status"
