@@ -5,13 +5,15 @@
 # then builds the NSIS installer, installs it silently under Wine and starts
 # the installed program.
 #
-# Qt for Windows comes from ../shared/toolchains/ beside the repository: its
-# archive when it is there, otherwise built with the script beside it, once,
-# into the cache (~/.cache/dorvane-windows or $XDG_CACHE_HOME).
+# Qt for Windows comes from the shared toolchains' archive when one is found
+# ($DORVANE_TOOLCHAINS, ../shared/toolchains beside this checkout, or beside the
+# repository it was cloned from); otherwise scripts/ci/build-qt-mingw.sh builds
+# it from Debian's source, once, into the cache (~/.cache/dorvane-windows or
+# $XDG_CACHE_HOME), which takes about 25 minutes.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-toolchains=$(cd "$root/.." && pwd)/shared/toolchains
+toolchain_file=$root/cmake/mingw-w64-x86_64.cmake
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/dorvane-windows
 build=$root/build-windows
 prefix=$build/wine
@@ -37,19 +39,27 @@ install_packages() {
         install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Prints where the shared Qt archive is, if anywhere.
+find_qt_archive() {
+    local origin candidate
+    origin=$(git -C "$root" config --get remote.origin.url 2>/dev/null || true)
+    for candidate in ${DORVANE_TOOLCHAINS:+"$DORVANE_TOOLCHAINS"} "$root/../shared/toolchains" \
+                     ${origin:+"$origin/../shared/toolchains"}; do
+        [ -f "$candidate/$qt_archive_name" ] && { echo "$candidate/$qt_archive_name"; return 0; }
+    done
+    return 1
+}
+
 # Prints the folder of the unpacked Qt, unpacking or building it when the cache lacks it.
 provide_qt() {
-    [ -f "$toolchains/mingw-w64-x86_64.cmake" ] ||
-        die "$toolchains holds no mingw-w64-x86_64.cmake: the shared toolchains must sit beside the repository"
-    local archive=$toolchains/$qt_archive_name
-    if [ ! -f "$archive" ]; then
+    local archive
+    if ! archive=$(find_qt_archive); then
         archive=$cache/qt-build/$qt_archive_name
         if [ ! -f "$archive" ]; then
-            [ -x "$toolchains/build-qt-mingw.sh" ] || die "neither $qt_archive_name nor build-qt-mingw.sh is in $toolchains"
-            echo "No $qt_archive_name in $toolchains: building Qt for Windows into $cache (about 25 minutes)" >&2
-            # The script writes its archive beside itself; the shared folder may be read-only.
+            echo "No $qt_archive_name found: building Qt for Windows into $cache (about 25 minutes)" >&2
+            # The script writes its archive beside itself.
             mkdir -p "$cache/qt-build"
-            cp "$toolchains/build-qt-mingw.sh" "$toolchains/mingw-w64-x86_64.cmake" "$cache/qt-build/"
+            cp "$root/scripts/ci/build-qt-mingw.sh" "$toolchain_file" "$cache/qt-build/"
             "$cache/qt-build/build-qt-mingw.sh" "$cache/qt-build/work" >&2
             rm -rf "$cache/qt-build/work"
         fi
@@ -96,7 +106,7 @@ wineboot_pid=$!
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 cmake -S "$root" -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
     -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
     -DDORVANE_WITH_WEBENGINE=OFF -DDORVANE_BUILD_BENCH=OFF -DDORVANE_WERROR=ON \
