@@ -18,19 +18,6 @@ nm "$e2e_program" 2>/dev/null | grep __lsan_do_leak_check >/dev/null ||
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$checks_dir/lsan.supp:print_suppressions=0"
 
-open_chooser() {
-    e2e_click 125 68 # Set File
-    chooser=$(timeout 60 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
-        fail "Set File did not show the chooser"
-    xdotool mousemove --window "$chooser" 300 240
-    xdotool windowfocus --sync "$chooser"
-}
-
-chooser_gone() {
-    e2e_until 60 "! xdotool search --onlyvisible --name '^Select Files\$' >/dev/null" ||
-        fail "the chooser did not close"
-}
-
 body() {
     local song="$HOME/Music/Morning/birds.wav"
     mkdir -p "$HOME/Music/Morning" "$e2e_config"
@@ -55,16 +42,16 @@ body() {
     e2e_wait_for_log '^--$' 60 || fail "the alarm did not open the song"
     [ "$(sed -n 2p "$e2e_log")" = "$song" ] || fail "the alarm opened $(sed -n 2p "$e2e_log")"
 
-    open_chooser
+    e2e_open_chooser
     xdotool key --delay 100 Tab Down Return               # into Music/Morning
-    xdotool mousemove --window "$chooser" 360 12 click 1  # its first file, birds.wav
+    xdotool mousemove --window "$e2e_chooser" 360 12 click 1  # its first file, birds.wav
     xdotool key Down                                      # the next, wake up.mp3
-    xdotool mousemove --window "$chooser" 413 238 click 1 # Ok
-    chooser_gone
+    xdotool mousemove --window "$e2e_chooser" 413 238 click 1 # Ok
+    e2e_chooser_gone || fail "the chooser did not close"
     grep -q 'wake up.mp3' "$e2e_config/alarm_file.txt" || fail "Ok wrote no new record"
-    open_chooser
+    e2e_open_chooser
     xdotool key Escape
-    chooser_gone
+    e2e_chooser_gone || fail "the chooser did not close"
 
     python3 "$checks_dir/close-window.py" "$e2e_window"
     # kill -0 would see the ended program until it is waited for.

@@ -11,41 +11,28 @@ for song in "a first.mp3" "Morning Songs/birds.wav" "Morning Songs/wake up call.
 done
 record="$e2e_config/alarm_file.txt"
 
-# Waits for the chooser to map and points the keyboard at it.
-open_chooser() {
-    e2e_click 125 68 # Set File
-    chooser=$(timeout 60 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
-        fail "Set File did not show the chooser"
-    xdotool mousemove --window "$chooser" 300 240
-    xdotool windowfocus --sync "$chooser"
-}
-
-chooser_gone() {
-    e2e_until 60 "! xdotool search --onlyvisible --name '^Select Files\$' >/dev/null"
-}
-
 body() {
     e2e_start
 
-    open_chooser
+    e2e_open_chooser
     # The drive list has the focus; Tab leads to the folder list, whose
     # highlight stands on Music, and Down to its first subfolder.
     # The program takes X events in the order they come, so each step below
     # sees the lists as the one before left them.
     xdotool key --delay 100 Tab Down Return
-    xdotool mousemove --window "$chooser" 360 12 click 1 # the first file: birds.wav
+    xdotool mousemove --window "$e2e_chooser" 360 12 click 1 # the first file: birds.wav
     xdotool key Down                                     # the next: wake up call.mp3
-    xdotool mousemove --window "$chooser" 413 238 click 1 # Ok
-    chooser_gone || fail "Ok did not close the chooser"
+    xdotool mousemove --window "$e2e_chooser" 413 238 click 1 # Ok
+    e2e_chooser_gone || fail "Ok did not close the chooser"
     [ -f "$record" ] || fail "Ok wrote no record"
     printf '%s\r\n' "$music/Morning Songs/wake up call.mp3" | cmp -s - "$record" ||
         fail "the record holds $(od -c "$record" | head -n 5)"
 
     # A second showing, left with Escape, keeps the record as it was.
-    open_chooser
-    xdotool mousemove --window "$chooser" 360 12 click 1
+    e2e_open_chooser
+    xdotool mousemove --window "$e2e_chooser" 360 12 click 1
     xdotool key Escape
-    chooser_gone || fail "Escape did not close the chooser"
+    e2e_chooser_gone || fail "Escape did not close the chooser"
     printf '%s\r\n' "$music/Morning Songs/wake up call.mp3" | cmp -s - "$record" ||
         fail "leaving with Escape changed the record"
 
