@@ -2,11 +2,13 @@
 // DesktopOpener: documents open through the shell's "Open", in a thread of its own.
 #include "DesktopOpener.h"
 
+#include "PendingOpening.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QThread>
-#include <QTimer>
+
+#include <memory>
 
 #include <windows.h>
 #include <objbase.h>
@@ -51,53 +53,15 @@ std::optional<Opener::Failure> openWithShell(const QString &path)
     return failureOfShellAnswer(succeeded, error, reinterpret_cast<INT_PTR>(info.hInstApp), path);
 }
 
-/// One opening on its way; it deletes itself once the shell has answered.
-class PendingOpening final : public QObject
-{
-public:
-    PendingOpening(QObject *window, Opener::Answer answered)
-        : m_window(window)
-        , m_answered(std::move(answered))
-    {
-        m_deadline.setSingleShot(true);
-        connect(&m_deadline, &QTimer::timeout, this, [this] { answer(std::nullopt); });
-    }
-
-    void start(const QString &path, int answerWithinMs)
-    {
-        auto *thread = QThread::create([this, path] { m_failure = openWithShell(path); });
-        thread->setParent(this);
-        // Queued to this object's thread: the answer comes from the event loop.
-        connect(thread, &QThread::finished, this, [this] {
-            answer(m_failure);
-            deleteLater();
-        });
-        thread->start();
-        m_deadline.start(answerWithinMs);
-    }
-
-private:
-    void answer(std::optional<Opener::Failure> failure)
-    {
-        m_deadline.stop();
-        if (m_answered && m_window)
-            m_answered(failure);
-        m_answered = nullptr;
-    }
-
-    QPointer<QObject> m_window;
-    Opener::Answer m_answered;
-    QTimer m_deadline;
-    std::optional<Opener::Failure> m_failure;
-};
-
 } // namespace
 
 void DesktopOpener::openDocument(const QString &path, QObject *window, Answer answered)
 {
-    // Owned by nobody: closing the window must not cut the opening short.
-    // A shell still busy after the deadline is busy starting the application
-    // (a handler that talks to one already running), so it counts as opened.
-    auto *opening = new PendingOpening(window, std::move(answered));
-    opening->start(path, m_answerWithinMs);
+    auto *opening = new PendingOpening(window, std::move(answered), m_answerWithinMs);
+    auto failure = std::make_shared<std::optional<Opener::Failure>>();
+    QThread *thread = QThread::create([path, failure] { *failure = openWithShell(path); });
+    thread->setParent(opening);
+    // Queued to the opening's thread: the answer comes from the event loop.
+    QObject::connect(thread, &QThread::finished, opening, [opening, failure] { opening->finish(*failure); });
+    thread->start();
 }
