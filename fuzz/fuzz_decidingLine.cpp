@@ -3,6 +3,7 @@
 // and reading the record from disk names exactly that line.
 #include "DriveMap.h"
 #include "FileSystemObject.h"
+#include "FullPath.h"
 #include "FuzzSupport.h"
 #include "Module1.h"
 #include "SequentialFiles.h"
@@ -56,10 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case Status::Found:
         // The line as written, or with its spaces trimmed; a full path of a file that exists.
         FUZZ_CHECK(target.path == *deciding || target.path == Trim(*deciding), shown);
-        FUZZ_CHECK(FileSystemObject::IsFullPath(target.path) && FileSystemObject().FileExists(target.path), shown);
+        FUZZ_CHECK(IsFullPath(target.path) && FileSystemObject().FileExists(target.path), shown);
         break;
     case Status::NotFullPath:
-        FUZZ_CHECK(target.path == Trim(*deciding) && !FileSystemObject::IsFullPath(target.path), shown);
+        FUZZ_CHECK(target.path == Trim(*deciding) && !IsFullPath(target.path), shown);
         break;
     case Status::Missing:
     case Status::NotAFile:

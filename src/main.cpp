@@ -9,7 +9,7 @@
 #include "SiteRoot.h"
 #include "SystemClock.h"
 #include "WebPages.h"
-#include "WebPane.h"
+#include "PaneFactory.h"
 
 #include <QApplication>
 #include <QFileInfo>

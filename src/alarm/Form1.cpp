@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "frmSelectOneFile.h"
 #include "Module1.h"
+#include "NoticeBox.h"
 #include "Opener.h"
 #include "SequentialFiles.h"
 #include "Text.h"
@@ -19,13 +20,15 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimeEdit>
 #include <QTimer>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcAlarm, "dorvane.alarm")
 
 // The client area and each control's left, top, width and height within it,
 // in twips; the buttons overlap the clock field's lower edge on purpose.
@@ -173,6 +176,7 @@ void Form1::CheckAlarm()
     const QString path = ForNotice(QDir::toNativeSeparators(target.path));
     switch (target.status) {
     case Module1::Target::Status::Found:
+        qCInfo(lcAlarm).noquote() << "alarm at" << TimeText::Format(alarm) << "opens" << target.path;
         m_opener.openDocument(target.path, this, [this, alarm, path](std::optional<Opener::Failure> failure) {
             if (failure)
                 alertNothingOpened(alarm, whyNotOpened(*failure, path));
@@ -219,8 +223,10 @@ QString Form1::whyNotOpened(Opener::Failure failure, const QString &path)
 void Form1::alertNothingOpened(QTime alarm, const QString &why)
 {
     QApplication::beep();
-    showNotice(tr("It is %1, the alarm time, but Dorvane could not open anything: %2")
-                   .arg(TimeText::Format(alarm), why));
+    const QString text = tr("It is %1, the alarm time, but Dorvane could not open anything: %2")
+                             .arg(TimeText::Format(alarm), why);
+    qCWarning(lcAlarm).noquote() << text;
+    showNotice(text);
 }
 
 void Form1::dtAlarmTime_Change()
@@ -321,12 +327,6 @@ void Form1::OpenWebPage(const QUrl &address)
 
 void Form1::showNotice(const QString &text)
 {
-    auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dorvane"), text, QMessageBox::Ok, this);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    // File names and file contents go into notices: never read them as markup.
-    notice->setTextFormat(Qt::PlainText);
-    // Not modal: the clock keeps running and the window stays usable.
-    notice->setWindowModality(Qt::NonModal);
-    // Shown once the event loop runs, so a notice from start-up comes after the window.
-    QTimer::singleShot(0, notice, &QWidget::show);
+    // The clock keeps running and the window stays usable.
+    NoticeBox::show(this, text, NoticeBox::Holds::Nothing);
 }

@@ -3,6 +3,7 @@
 #include "Module1.h"
 
 #include "FileSystemObject.h"
+#include "FullPath.h"
 #include "SequentialFiles.h"
 #include "Text.h"
 
@@ -54,10 +55,10 @@ Target lookUpTarget(SequentialFiles &files)
     const FileSystemObject chosen;
     const QString trimmed = Trim(*line);
     for (const QString &candidate : {*line, trimmed}) {
-        if (FileSystemObject::IsFullPath(candidate) && chosen.FileExists(candidate))
+        if (IsFullPath(candidate) && chosen.FileExists(candidate))
             return {Target::Status::Found, candidate, {}};
     }
-    if (!FileSystemObject::IsFullPath(trimmed))
+    if (!IsFullPath(trimmed))
         return {Target::Status::NotFullPath, trimmed, {}};
     return {chosen.Exists(trimmed) ? Target::Status::NotAFile : Target::Status::Missing, trimmed, {}};
 }

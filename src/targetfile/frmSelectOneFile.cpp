@@ -7,13 +7,13 @@
 #include "FileListBox.h"
 #include "Fonts.h"
 #include "Module1.h"
+#include "NoticeBox.h"
 #include "Places.h"
 #include "SequentialFiles.h"
 #include "Twips.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -206,10 +206,5 @@ void frmSelectOneFile::Command1_Click()
 
 void frmSelectOneFile::showNotice(const QString &text)
 {
-    auto *notice = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    // File names and file contents go into notices: never read them as markup.
-    notice->setTextFormat(Qt::PlainText);
-    // No nested event loop: the notice waits on top of this dialog only.
-    notice->open();
+    NoticeBox::show(this, text, NoticeBox::Holds::Window);
 }

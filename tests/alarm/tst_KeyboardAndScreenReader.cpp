@@ -9,7 +9,7 @@
 #include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
-#include "WebPane.h"
+#include "PaneFactory.h"
 #include "frmSelectOneFile.h"
 
 #include <QAccessible>

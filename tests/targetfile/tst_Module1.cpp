@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the target-file record: what is read back and how it is replaced.
 #include "DriveMap.h"
-#include "FileSystemObject.h"
+#include "FullPath.h"
 #include "Module1.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
@@ -88,7 +88,7 @@ void TestModule1::readTargetFile_data()
     // of a file that is not there; elsewhere it is no full path at all.
     QTest::newRow("drive C is not the settings folder")
         << QByteArray("c:\\dorvane-settings-only.mp3\r\n") << "ERROR"
-        << (FileSystemObject::IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
+        << (IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
         << "c:\\dorvane-settings-only.mp3";
     QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
     QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";

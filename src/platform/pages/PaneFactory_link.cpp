@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebPane: without a web engine, pages from a web site are offered as links.
-#include "WebPane.h"
+// PaneFactory: without a web engine, pages from a web site are offered as links.
+#include "PaneFactory.h"
 
 #include "LinkPane.h"
 

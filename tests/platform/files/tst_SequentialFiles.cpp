@@ -3,6 +3,7 @@
 #include "DriveMap.h"
 #include "FailingSaveFile.h"
 #include "FileSystemObject.h"
+#include "FullPath.h"
 #include "SequentialFiles.h"
 #include "TestFiles.h"
 
@@ -78,7 +79,7 @@ void TestSequentialFiles::localPath()
     QFETCH(QString, path);
     QFETCH(QString, local);
     QFETCH(QString, onRealDriveC);
-    if (FileSystemObject::IsFullPath(QStringLiteral("C:\\Music")) && !onRealDriveC.isEmpty())
+    if (IsFullPath(QStringLiteral("C:\\Music")) && !onRealDriveC.isEmpty())
         local = onRealDriveC;
     const DriveMap drives(m_dir->path());
     QCOMPARE(drives.localPath(path), QString(local).replace(QStringLiteral("@"), m_dir->path()));

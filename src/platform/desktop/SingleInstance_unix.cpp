@@ -4,9 +4,12 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
 
 constexpr char showRequest[] = "show\n";
 
@@ -44,8 +47,11 @@ void SingleInstance::answerRings()
     // that a crashed copy left under that name goes with it.
     QLocalServer::removeServer(name);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(name))
+    if (!server->listen(name)) {
+        // The alarm still works; only a later start cannot bring this window forward.
+        qCWarning(lcDesktop).noquote() << "no doorbell for later starts at" << name << ':' << server->errorString();
         return;
+    }
     connect(server, &QLocalServer::newConnection, this, [this, server] {
         while (QLocalSocket *socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

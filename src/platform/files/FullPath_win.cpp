@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FileSystemObject: full paths on Windows.
-#include "FileSystemObject.h"
+// FullPath: full paths on Windows.
+#include "FullPath.h"
 
 #include <QRegularExpression>
 
-bool FileSystemObject::IsFullPath(const QString &path)
+bool IsFullPath(QStringView path)
 {
     // "\music" and "C:music" depend on the current drive or folder.
     static const QRegularExpression full(QStringLiteral(R"(^([A-Za-z]:[\\/]|[\\/]{2}[^\\/]+[\\/][^\\/]+))"));

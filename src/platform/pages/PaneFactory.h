@@ -1,27 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebPane: the strip of the main window that shows one web page.
+// PaneFactory: makes the web pane that fits the program's pages and this build.
 #pragma once
 
-#include <QUrl>
-#include <QWidget>
-
 class Opener;
-
-/// A widget that shows the page it was last pointed at.
-class WebPane : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit WebPane(QWidget *parent = nullptr)
-        : QWidget(parent)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-    /// Shows the page at @p address.
-    virtual void navigate(const QUrl &address) = 0;
-};
+class QWidget;
+class WebPane;
 
 /**
  * Sets up what the web pane needs before the application object is created.

@@ -2,7 +2,7 @@
 // DriveMap: where the fixed drive-C paths of the settings files really live.
 #include "DriveMap.h"
 
-#include "FileSystemObject.h"
+#include "FullPath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +26,7 @@ QString DriveMap::localPath(const QString &path) const
     // path that is a full one on this system is the user's and stays as it
     // is: on Windows the user's files and the temporary folder lie on drive C too.
     const QStringView below = QStringView(path).sliced(3);
-    if ((below.contains(u'\\') || below.contains(u'/')) && FileSystemObject::IsFullPath(path))
+    if ((below.contains(u'\\') || below.contains(u'/')) && IsFullPath(path))
         return path;
     // Built part by part, so that ".." cannot climb out of the root. Split by
     // hand: a regular expression matches nothing in text that is not valid

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebPane: the strip of the main window that shows one web page.
-#include "WebPane.h"
+// PaneFactory: makes the web pane that fits the program's pages and this build.
+#include "PaneFactory.h"
 
 #include "PagePane.h"
 

@@ -25,11 +25,6 @@ public:
     /// True if anything at all stands at @p path: a file, a folder, a device, a pipe.
     bool Exists(const QString &path) const;
 
-    /// True when @p path names a file from the root of a file system of this
-    /// system ("/music/a.mp3"; on Windows "C:\music\a.mp3" or "\\server\share\a.mp3"),
-    /// not from wherever the program happens to run.
-    static bool IsFullPath(const QString &path);
-
 private:
     DriveMap m_drives;
 };

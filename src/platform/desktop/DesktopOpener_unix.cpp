@@ -4,9 +4,16 @@
 
 #include "PendingOpening.h"
 
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
+
+} // namespace
 
 void DesktopOpener::openDocument(const QString &path, QObject *window, Answer answered)
 {
@@ -18,7 +25,8 @@ void DesktopOpener::openDocument(const QString &path, QObject *window, Answer an
         return;
     }
     auto *process = new QProcess(opening);
-    QObject::connect(process, &QProcess::finished, opening, [opening](int code, QProcess::ExitStatus status) {
+    QObject::connect(process, &QProcess::finished, opening, [opening, path](int code, QProcess::ExitStatus status) {
+        qCInfo(lcDesktop).noquote() << "xdg-open" << path << (status == QProcess::NormalExit ? "exited with" : "crashed, status") << code;
         opening->finish(status == QProcess::NormalExit ? failureOfExitCode(code) : Opener::Failure::Failed);
     });
     QObject::connect(process, &QProcess::errorOccurred, opening, [opening](QProcess::ProcessError error) {

@@ -8,11 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QSaveFile>
 #include <QStringList>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcFiles, "dorvane.files")
 
 QStringList splitLines(const QString &text)
 {
@@ -183,5 +186,6 @@ qint16 SequentialFiles::openIfExists(const QString &path)
 bool SequentialFiles::fail(const QString &localPath, const QString &reason)
 {
     m_lastError = {QDir::toNativeSeparators(localPath), reason};
+    qCWarning(lcFiles).noquote() << m_lastError.path << m_lastError.reason;
     return false;
 }

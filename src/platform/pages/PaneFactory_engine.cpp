@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WebPane: pages from a web site render in Qt WebEngine, loaded as a plugin when first needed.
-#include "WebPane.h"
+// PaneFactory: pages from a web site render in Qt WebEngine, loaded as a plugin when first needed.
+#include "PaneFactory.h"
 
 #include "LinkPane.h"
 #include "Opener.h"
@@ -9,10 +9,13 @@
 #include "WebEngineViews.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QPluginLoader>
 #include <QVBoxLayout>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcPages, "dorvane.pages")
 
 /// Hosts a view from the plugin.
 class EnginePane final : public WebPane
@@ -50,8 +53,8 @@ WebEngineViews *engineViews()
                 return loaded;
             problems.append(loader.errorString());
         }
-        qWarning("Dorvane shows its web page as a link: the web engine plugin did not load (%s)",
-                 qPrintable(problems.join(QStringLiteral("; "))));
+        qCWarning(lcPages, "Dorvane shows its web page as a link: the web engine plugin did not load (%s)",
+                  qPrintable(problems.join(QStringLiteral("; "))));
         return nullptr;
     }();
     return views;
