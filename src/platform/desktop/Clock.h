@@ -4,6 +4,13 @@
 
 #include <QDateTime>
 
+/// What the clocks read at one moment.
+struct ClockReading {
+    QDateTime wall;
+    qint64 awakeMSecs = 0;
+    qint64 sinceBootMSecs = 0;
+};
+
 /**
  * The source of "now". Everything that needs the current time asks a Clock
  * handed to it, so tests can put any moment in its place.
@@ -15,4 +22,13 @@ public:
 
     /// The current date and time as local time.
     virtual QDateTime now() const = 0;
+
+    /// Milliseconds on a counter that never jumps and stands still while the computer sleeps.
+    virtual qint64 awakeMSecs() const = 0;
+
+    /// Milliseconds on a counter that never jumps and runs on while the computer sleeps.
+    virtual qint64 sinceBootMSecs() const = 0;
+
+    /// All three at once.
+    ClockReading read() const { return {now(), awakeMSecs(), sinceBootMSecs()}; }
 };

@@ -4,9 +4,11 @@
 
 #include "Clock.h"
 
-/// Reads the system's real-time clock.
+/// Reads the system's real-time clock and its two steady counters.
 class SystemClock final : public Clock
 {
 public:
     QDateTime now() const override;
+    qint64 awakeMSecs() const override;
+    qint64 sinceBootMSecs() const override;
 };
