@@ -67,7 +67,7 @@ void TickBench::ourTick()
         SchemeRecord &ours = m_phases.last().ours;
         ours.ticks.append(now.toMSecsSinceEpoch());
         for (size_t i = 0; i < m_watches.size(); ++i) {
-            if (m_watches[i].recordTick(now, m_alarms.at(qsizetype(i))))
+            if (m_watches[i].recordTick(now, m_alarms.at(qsizetype(i))).fire)
                 ++ours.alarmFires[qsizetype(i)];
         }
     }

@@ -19,24 +19,64 @@ void AlarmWatch::start(const QDateTime &now)
     m_previousTick = now;
 }
 
-bool AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
+AlarmWatch::Tick AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
 {
     const QDateTime previous = m_previousTick.isValid() ? m_previousTick : now;
     m_previousTick = now;
 
     const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
     const QDate today = wallClockAt(now.toMSecsSinceEpoch()).date();
+    Tick tick;
     for (const QDate day : {today.addDays(-1), today}) {
         // Due when its second began since the previous tick: a value set in
         // the picker counts from the next tick, as it would on a wall clock.
         const QDateTime due = occurrence(day, alarmSecond);
-        const qint64 late = due.msecsTo(now);
-        if (due.isValid() && due > previous && late >= 0 && late < lateLimitMs && due != m_lastFired) {
+        if (!due.isValid() || due <= previous || due > now || due == m_lastFired)
+            continue;
+        if (due.msecsTo(now) < lateLimitMs) {
             m_lastFired = due;
-            return true;
+            tick.fire = true;
+        } else {
+            tick.missed = due;
         }
     }
-    return false;
+    return tick;
+}
+
+QDateTime AlarmWatch::nextOccurrence(const QDateTime &now, QTime alarm) const
+{
+    const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
+    const QDate today = wallClockAt(now.toMSecsSinceEpoch()).date();
+    // Today's, else tomorrow's; the day after only should a day's occurrence
+    // ever fail to exist.
+    for (int days = 0; days <= 2; ++days) {
+        const QDateTime due = occurrence(today.addDays(days), alarmSecond);
+        if (due.isValid() && due > now)
+            return due;
+    }
+    return {};
+}
+
+QDateTime AlarmWatch::wakeTime(const QDateTime &occurrence, const QDateTime &now)
+{
+    if (!occurrence.isValid())
+        return {};
+    const QDateTime early = occurrence.addMSecs(-wakeLeadMs);
+    return early > now ? early : occurrence;
+}
+
+AlarmWatch::Gap AlarmWatch::causeOfGap(const ClockReading &before, const ClockReading &after)
+{
+    // The gap on the wall clock is the time the computer was awake, plus the
+    // time it slept (the boot-time counter runs on, the awake one does not),
+    // plus however far the wall clock was set. The largest share is the cause.
+    const qint64 awake = after.awakeMSecs - before.awakeMSecs;
+    const qint64 sinceBoot = after.sinceBootMSecs - before.sinceBootMSecs;
+    const qint64 asleep = sinceBoot - awake;
+    const qint64 jumped = before.wall.msecsTo(after.wall) - sinceBoot;
+    if (asleep >= jumped && asleep >= awake)
+        return Gap::Asleep;
+    return jumped >= awake ? Gap::ClockSetForward : Gap::NotRunning;
 }
 
 QDateTime AlarmWatch::wallClockAt(qint64 msecsSinceEpoch) const

@@ -2,6 +2,8 @@
 // AlarmWatch: decides at each clock tick whether the alarm is due.
 #pragma once
 
+#include "Clock.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -16,7 +18,8 @@
  *
  * An occurrence is due at the first tick that comes after its second began,
  * as long as that tick comes less than lateLimitMs after it. Occurrences
- * further back (the computer slept, the clock jumped forward) are let go.
+ * further back (the computer slept, the clock jumped forward) are not played
+ * late, but that tick reports them as missed.
  */
 class AlarmWatch
 {
@@ -36,12 +39,38 @@ public:
     /// Starts watching at @p now: alarm seconds that began before it are past.
     void start(const QDateTime &now);
 
+    /// What one tick decided.
+    struct Tick {
+        bool fire = false; ///< the alarm goes off now
+        QDateTime missed;  ///< the latest occurrence let go since the previous tick; invalid when none
+    };
+
     /**
-     * Notes the tick at @p now and returns true when it fires the alarm at
-     * @p alarm (a time of day); the occurrence it fires counts as fired from
-     * then on.
+     * Notes the tick at @p now for the alarm at @p alarm (a time of day): it
+     * fires an occurrence that came since the previous tick, which counts as
+     * fired from then on, and names one that came too long ago to be played.
      */
-    bool recordTick(const QDateTime &now, QTime alarm);
+    Tick recordTick(const QDateTime &now, QTime alarm);
+
+    /// The first occurrence of @p alarm after @p now: the next one a tick fires.
+    QDateTime nextOccurrence(const QDateTime &now, QTime alarm) const;
+
+    /// How long before an occurrence the computer is woken for it: time enough to resume.
+    static constexpr qint64 wakeLeadMs = 30'000;
+
+    /// When to wake the computer for @p occurrence, asked at @p now: wakeLeadMs
+    /// before it, or at the occurrence itself once that is past.
+    static QDateTime wakeTime(const QDateTime &occurrence, const QDateTime &now);
+
+    /// Why no tick came for a while.
+    enum class Gap {
+        Asleep,          ///< the computer slept
+        ClockSetForward, ///< the wall clock jumped ahead
+        NotRunning,      ///< the program could not run: stopped, or the computer overloaded
+    };
+
+    /// What kept the ticks away between the readings @p before and @p after.
+    static Gap causeOfGap(const ClockReading &before, const ClockReading &after);
 
     /**
      * The moment on @p day at which the wall clock first reaches @p alarm.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of when the alarm is due, tick by tick: once per day, never missed for a late tick.
+// Tests of when the alarm is due, tick by tick: once per day, never missed for a late tick;
+// when one is missed and why; when to wake the computer for the next.
 // The watch follows Europe/Berlin's wall clock, for its daylight saving changes,
 // whatever the machine's zone: Windows takes no zone from the environment.
 #include "AlarmWatch.h"
@@ -32,6 +33,12 @@ private slots:
     void ticks_data();
     void ticks();
     void changedAlarmCountsFromNextTick();
+    void missed_data();
+    void missed();
+    void causeOfGap_data();
+    void causeOfGap();
+    void nextOccurrenceAndWake_data();
+    void nextOccurrenceAndWake();
     void occurrence_data();
     void occurrence();
     void followsTheZoneGiven();
@@ -130,7 +137,7 @@ void TestAlarmWatch::ticks()
     for (const QString &tick : ticks) {
         const QDateTime now = moment(tick);
         QVERIFY2(now.isValid(), qPrintable(tick));
-        fired.append(watch.recordTick(now, alarm) ? u'X' : u'.');
+        fired.append(watch.recordTick(now, alarm).fire ? u'X' : u'.');
     }
     QCOMPARE(fired, fires);
 }
@@ -139,14 +146,109 @@ void TestAlarmWatch::changedAlarmCountsFromNextTick()
 {
     AlarmWatch watch(berlin);
     watch.start(moment(QStringLiteral("2026-06-15 07:29:58.500")));
-    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:29:59.002")), QTime(7, 30)));
-    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:29:59.002")), QTime(7, 30)).fire);
+    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)).fire);
     // Set to the second on the clock, or one just passed: not fired after the fact.
-    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:01.002")), QTime(7, 30, 0)));
-    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:02.002")), QTime(7, 30, 1)));
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:01.002")), QTime(7, 30, 0)).fire);
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:02.002")), QTime(7, 30, 1)).fire);
     // Set a few seconds ahead: fires when it comes, although today's alarm has fired.
-    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:03.002")), QTime(7, 30, 4)));
-    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:04.002")), QTime(7, 30, 4)));
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:03.002")), QTime(7, 30, 4)).fire);
+    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:04.002")), QTime(7, 30, 4)).fire);
+}
+
+void TestAlarmWatch::missed_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("tick"); // the first after the start
+    QTest::addColumn<bool>("fires");
+    QTest::addColumn<QString>("missed"); // the occurrence told, or empty
+
+    const QString day = QStringLiteral("2026-06-15 ");
+    QTest::newRow("30 s late: played, not told") << day + "07:29:58.500" << day + "07:30:30.002" << true << "";
+    QTest::newRow("61 s late: told") << day + "07:29:58.500" << day + "07:31:01.002" << false << day + "07:30:00.000";
+    QTest::newRow("2 h late: told") << day + "07:29:58.500" << day + "09:30:00.002" << false << day + "07:30:00.000";
+    QTest::newRow("two days later: the latest told")
+        << day + "07:29:58.500" << "2026-06-17 09:00:00.002" << false << "2026-06-17 07:30:00.000";
+    QTest::newRow("clock set back over it: nothing") << day + "07:40:00.500" << day + "07:00:00.002" << false << "";
+    QTest::newRow("started after it: nothing") << day + "07:30:00.300" << day + "09:00:00.002" << false << "";
+}
+
+void TestAlarmWatch::missed()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, tick);
+    QFETCH(bool, fires);
+    QFETCH(QString, missed);
+
+    AlarmWatch watch(berlin);
+    watch.start(moment(start));
+    const AlarmWatch::Tick late = watch.recordTick(moment(tick), QTime(7, 30));
+    QCOMPARE(late.fire, fires);
+    QCOMPARE(late.missed.toUTC(), missed.isEmpty() ? QDateTime() : moment(missed).toUTC());
+    // Told once.
+    QVERIFY(!watch.recordTick(moment(tick).addSecs(1), QTime(7, 30)).missed.isValid());
+}
+
+void TestAlarmWatch::causeOfGap_data()
+{
+    // How far each clock moved between two ticks, in seconds.
+    QTest::addColumn<int>("wall");
+    QTest::addColumn<int>("awake");
+    QTest::addColumn<int>("sinceBoot");
+    QTest::addColumn<AlarmWatch::Gap>("cause");
+
+    QTest::newRow("asleep for the night") << 8 * 3600 << 1 << 8 * 3600 << AlarmWatch::Gap::Asleep;
+    QTest::newRow("asleep, the clock put right on waking") << 91 << 1 << 71 << AlarmWatch::Gap::Asleep;
+    QTest::newRow("clock set forward") << 2 * 3600 << 1 << 1 << AlarmWatch::Gap::ClockSetForward;
+    QTest::newRow("asleep a minute, the clock set two hours forward") << 2 * 3600 + 61 << 1 << 61 << AlarmWatch::Gap::ClockSetForward;
+    QTest::newRow("stopped, or starved of time") << 80 << 80 << 80 << AlarmWatch::Gap::NotRunning;
+}
+
+void TestAlarmWatch::causeOfGap()
+{
+    QFETCH(int, wall);
+    QFETCH(int, awake);
+    QFETCH(int, sinceBoot);
+    QFETCH(AlarmWatch::Gap, cause);
+    const ClockReading before{moment(QStringLiteral("2026-06-15 07:29:59.002")), 4'000'000, 9'000'000};
+    const ClockReading after{before.wall.addSecs(wall), before.awakeMSecs + awake * 1000LL,
+                             before.sinceBootMSecs + sinceBoot * 1000LL};
+    QCOMPARE(AlarmWatch::causeOfGap(before, after), cause);
+}
+
+void TestAlarmWatch::nextOccurrenceAndWake_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("wake");
+
+    QTest::newRow("later today") << "2026-06-15 06:00:00.000" << QTime(7, 30) << "2026-06-15 07:30:00.000" << "2026-06-15 07:29:30.000";
+    QTest::newRow("tomorrow") << "2026-06-15 08:00:00.000" << QTime(7, 30) << "2026-06-16 07:30:00.000" << "2026-06-16 07:29:30.000";
+    QTest::newRow("fired at this tick: tomorrow")
+        << "2026-06-15 07:30:00.002" << QTime(7, 30) << "2026-06-16 07:30:00.000" << "2026-06-16 07:29:30.000";
+    QTest::newRow("lead already past: at the alarm")
+        << "2026-06-15 07:29:45.000" << QTime(7, 30) << "2026-06-15 07:30:00.000" << "2026-06-15 07:30:00.000";
+    QTest::newRow("seconds of the alarm count") << "2026-06-15 06:00:00.000" << QTime(7, 30, 15, 900)
+                                                << "2026-06-15 07:30:15.000" << "2026-06-15 07:29:45.000";
+    // 29 March 2026 skips 02:00 to 03:00; 25 October 2026 repeats it.
+    QTest::newRow("skipped hour: at the jump")
+        << "2026-03-28 23:00:00.000" << QTime(2, 30) << "2026-03-29 01:00:00.000Z" << "2026-03-29 00:59:30.000Z";
+    QTest::newRow("after the jump: the next day, in summer time")
+        << "2026-03-29 03:00:00.002" << QTime(2, 30) << "2026-03-30 00:30:00.000Z" << "2026-03-30 00:29:30.000Z";
+    QTest::newRow("repeated hour: the first")
+        << "2026-10-24 23:00:00.000" << QTime(2, 30) << "2026-10-25 00:30:00.000Z" << "2026-10-25 00:29:30.000Z";
+}
+
+void TestAlarmWatch::nextOccurrenceAndWake()
+{
+    QFETCH(QString, now);
+    QFETCH(QTime, alarm);
+    QFETCH(QString, next);
+    QFETCH(QString, wake);
+    const QDateTime occurrence = AlarmWatch(berlin).nextOccurrence(moment(now), alarm);
+    QCOMPARE(occurrence.toUTC(), moment(next).toUTC());
+    QCOMPARE(AlarmWatch::wakeTime(occurrence, moment(now)).toUTC(), moment(wake).toUTC());
 }
 
 void TestAlarmWatch::occurrence_data()
@@ -180,8 +282,8 @@ void TestAlarmWatch::followsTheZoneGiven()
     AlarmWatch watch(tokyo);
     QCOMPARE(watch.occurrence(QDate(2026, 6, 15), QTime(7, 30)).toUTC(), moment(QStringLiteral("2026-06-14 22:30:00.000Z")));
     watch.start(moment(QStringLiteral("2026-06-15 00:29:59.500")));
-    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 00:30:00.002")), QTime(7, 30)));
-    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)));
+    QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 00:30:00.002")), QTime(7, 30)).fire);
+    QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)).fire);
 }
 
 void TestAlarmWatch::nextTick_data()
