@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SystemWakeUp: what both systems share: waking turned off by the user.
+#include "SystemWakeUp.h"
+
+namespace {
+
+/// Never wakes the computer, and says so where the user reads why.
+class WakingTurnedOff final : public WakeUp
+{
+public:
+    void wakeAt(const QDateTime &) override {}
+    QString obstacle() const override
+    {
+        return QCoreApplication::translate("SystemWakeUp", "waking the computer is turned off with %1=off")
+            .arg(QLatin1String(SystemWakeUp::switchVariable));
+    }
+};
+
+} // namespace
+
+std::unique_ptr<WakeUp> SystemWakeUp::forSwitch(const QString &switchValue)
+{
+    const QString value = switchValue.trimmed().toLower();
+    if (value == u"off" || value == u"no" || value == u"false" || value == u"0")
+        return std::make_unique<WakingTurnedOff>();
+    return std::make_unique<SystemWakeUp>();
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SystemWakeUp: on Windows a waitable timer that resumes the computer.
+#include "SystemWakeUp.h"
+
+#include "WaitableTimer_win.h"
+
+#include <QLoggingCategory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcWake, "dorvane.wake")
+
+} // namespace
+
+struct SystemWakeUp::Private {
+    WaitableTimer timer;
+    QString obstacle;
+};
+
+SystemWakeUp::SystemWakeUp()
+    : d(std::make_unique<Private>())
+{
+}
+
+SystemWakeUp::~SystemWakeUp() = default;
+
+void SystemWakeUp::wakeAt(const QDateTime &moment)
+{
+    const QString obstacle = d->timer.setFor(moment);
+    if (!obstacle.isEmpty() && obstacle != d->obstacle)
+        qCWarning(lcWake).noquote() << "Dorvane cannot wake the computer for the alarm:" << obstacle;
+    d->obstacle = obstacle;
+}
+
+QString SystemWakeUp::obstacle() const
+{
+    return d->obstacle;
+}

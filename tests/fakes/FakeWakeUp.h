@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// FakeWakeUp: records the wake-up requests the program makes, and answers as told.
+#pragma once
+
+#include "WakeUp.h"
+
+#include <QList>
+
+class FakeWakeUp final : public WakeUp
+{
+public:
+    void wakeAt(const QDateTime &moment) override { requests.append(moment); }
+    QString obstacle() const override { return refusal; }
+
+    /// The request that stands: the last one, or none.
+    QDateTime standing() const { return requests.isEmpty() ? QDateTime() : requests.last(); }
+
+    QList<QDateTime> requests;
+    QString refusal; ///< what obstacle() answers
+};

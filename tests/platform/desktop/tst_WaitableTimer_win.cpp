@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of what the wake-up timer hands to Windows, and what it makes of the answer.
+#include "WaitableTimer_win.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(DWORD)
+
+class TestWaitableTimer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handedToTheSystem_data();
+    void handedToTheSystem();
+};
+
+void TestWaitableTimer::handedToTheSystem_data()
+{
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<bool>("done"); // what the system answers
+    QTest::addColumn<DWORD>("error");
+    QTest::addColumn<qint64>("due"); // 100 ns since 1601 UTC; -1: cancelled
+    QTest::addColumn<QString>("obstacle");
+
+    const QDateTime morning(QDate(2026, 6, 15), QTime(5, 29, 30), QTimeZone::utc());
+    QTest::newRow("set") << morning << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
+    QTest::newRow("in another zone, the same moment")
+        << morning.toTimeZone(QTimeZone("Asia/Tokyo")) << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
+    QTest::newRow("the start of 1970") << QDateTime::fromMSecsSinceEpoch(0, QTimeZone::utc()) << true
+                                       << DWORD(ERROR_SUCCESS) << 116'444'736'000'000'000LL << QString();
+    QTest::newRow("set, but no resume on this computer")
+        << morning << true << DWORD(ERROR_NOT_SUPPORTED) << 134'259'749'700'000'000LL
+        << "this computer does not support waking by timer";
+    QTest::newRow("refused") << morning << false << DWORD(ERROR_ACCESS_DENIED) << 134'259'749'700'000'000LL
+                             << "Windows refused the wake-up timer";
+    QTest::newRow("withdrawn") << QDateTime() << true << DWORD(ERROR_SUCCESS) << -1LL << QString();
+}
+
+void TestWaitableTimer::handedToTheSystem()
+{
+    QFETCH(QDateTime, moment);
+    QFETCH(bool, done);
+    QFETCH(DWORD, error);
+    QFETCH(qint64, due);
+    QFETCH(QString, obstacle);
+
+    QList<qint64> handed;
+    QList<bool> resumes;
+    WaitableTimer timer([&](const LARGE_INTEGER *dueTime, BOOL resume) {
+        handed.append(dueTime ? dueTime->QuadPart : -1);
+        resumes.append(resume != FALSE);
+        return WaitableTimer::Answer{done, error};
+    });
+    const QString said = timer.setFor(moment);
+    QCOMPARE(handed, QList<qint64>{due});
+    // Only a timer that resumes the computer wakes it.
+    if (due >= 0)
+        QCOMPARE(resumes, QList<bool>{true});
+    QVERIFY2(obstacle.isEmpty() ? said.isEmpty() : said.startsWith(obstacle), qPrintable(said));
+}
+
+QTEST_GUILESS_MAIN(TestWaitableTimer)
+#include "tst_WaitableTimer_win.moc"
