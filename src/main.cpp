@@ -8,6 +8,7 @@
 #include "SingleInstance.h"
 #include "SiteRoot.h"
 #include "SystemClock.h"
+#include "SystemWakeUp.h"
 #include "WebPages.h"
 #include "PaneFactory.h"
 
@@ -40,7 +41,9 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     DesktopOpener opener;
-    Form1 window({clock, opener, files, createWebPane(opener), WebPages::onSite(siteRoot())});
+    // Outlives the window, which withdraws its request as it closes.
+    const std::unique_ptr<WakeUp> wakeUp = SystemWakeUp::forSwitch(qEnvironmentVariable(SystemWakeUp::switchVariable));
+    Form1 window({clock, opener, *wakeUp, files, createWebPane(opener), WebPages::onSite(siteRoot())});
     QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
         window.showNormal();
         window.raise();

@@ -14,6 +14,7 @@
 #include "TickSchedule.h"
 #include "TimeText.h"
 #include "Twips.h"
+#include "WakeUp.h"
 #include "WebPane.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@
 #include <QSignalBlocker>
 #include <QTimeEdit>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -59,6 +62,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     : QWidget(parent)
     , m_clock(services.clock)
     , m_opener(services.opener)
+    , m_wakeUp(services.wakeUp)
     , m_files(services.files)
     , m_pages(services.pages)
     , m_browsing(services.browsing)
@@ -139,8 +143,17 @@ Form1::Form1(const Services &services, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     Form_Load();
-    m_watch.start(m_clock.now());
+    m_previousReading = m_clock.read();
+    m_watch.start(m_previousReading.wall);
+    updateWakeUp(true);
     armTimer();
+}
+
+Form1::~Form1()
+{
+    // Nobody is left to ring the alarm the computer would wake for.
+    if (m_wakeAsked.isValid())
+        m_wakeUp.wakeAt(QDateTime());
 }
 
 void Form1::Form_Load()
@@ -154,6 +167,7 @@ void Form1::Form_Load()
 void Form1::Timer2_Timer()
 {
     CheckAlarm();
+    updateWakeUp(false);
     armTimer();
 }
 
@@ -166,10 +180,15 @@ void Form1::armTimer()
 
 void Form1::CheckAlarm()
 {
-    const QDateTime now = m_clock.now();
+    const ClockReading reading = m_clock.read();
+    const QDateTime now = reading.wall;
     mskTime->setText(TimeText::Format(now.time()));
     const QTime alarm = dtAlarmTime->time();
-    if (!m_watch.recordTick(now, alarm))
+    const AlarmWatch::Tick tick = m_watch.recordTick(now, alarm);
+    const ClockReading previous = std::exchange(m_previousReading, reading);
+    if (tick.missed.isValid())
+        alertMissed(tick.missed, AlarmWatch::causeOfGap(previous, reading), now);
+    if (!tick.fire)
         return;
 
     const Module1::Target target = Module1::lookUpTarget(m_files);
@@ -229,9 +248,68 @@ void Form1::alertNothingOpened(QTime alarm, const QString &why)
     showNotice(text);
 }
 
+void Form1::alertMissed(const QDateTime &missed, AlarmWatch::Gap gap, const QDateTime &now)
+{
+    QApplication::beep();
+    QString alarm = TimeText::Format(missed.time());
+    if (missed.date() != now.date()) {
+        // In English, like the times.
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        alarm = tr("%1 on %2").arg(alarm, english.toString(missed.date(), QStringLiteral("dddd, MMMM d")));
+    }
+    QString why;
+    switch (gap) {
+    case AlarmWatch::Gap::Asleep:
+        why = tr("the computer was asleep.");
+        if (const QString woken = whyNotWoken(missed); !woken.isEmpty())
+            why += u' ' + woken;
+        break;
+    case AlarmWatch::Gap::ClockSetForward:
+        why = tr("the computer's clock was set forward past it.");
+        break;
+    case AlarmWatch::Gap::NotRunning:
+        why = tr("Dorvane could not run at that time: it was stopped, or the computer was too busy.");
+        break;
+    }
+    const QString text = tr("The alarm of %1 was missed and is not played late: %2").arg(alarm, why);
+    qCWarning(lcAlarm).noquote() << text;
+    showNotice(text);
+}
+
+QString Form1::whyNotWoken(const QDateTime &missed) const
+{
+    if (!m_fileChosen)
+        return tr("Dorvane does not wake the computer while no file is chosen.");
+    if (const QString obstacle = m_wakeUp.obstacle(); !obstacle.isEmpty())
+        return tr("Dorvane could not wake it: %1.").arg(obstacle);
+    if (m_wakeFor == missed && m_wakeAsked.isValid())
+        return tr("Dorvane had asked the system to wake it at %1.").arg(TimeText::Format(m_wakeAsked.time()));
+    return QString();
+}
+
+void Form1::updateWakeUp(bool recheckRecord)
+{
+    // Each tick only compares; the system is asked again when the next
+    // occurrence moves: an edit, a firing, a new zone or a clock set.
+    const QDateTime now = m_clock.now();
+    const QDateTime next = m_watch.nextOccurrence(now, dtAlarmTime->time());
+    if (next == m_wakeFor && !recheckRecord)
+        return;
+    m_wakeFor = next;
+    // A fresh install would wake the computer every noon for nothing.
+    const Module1::Target::Status status = Module1::lookUpTarget(m_files).status;
+    m_fileChosen = status != Module1::Target::Status::NoRecord && status != Module1::Target::Status::EmptyRecord;
+    const QDateTime wake = m_fileChosen ? AlarmWatch::wakeTime(next, now) : QDateTime();
+    if (wake == m_wakeAsked)
+        return;
+    m_wakeAsked = wake;
+    m_wakeUp.wakeAt(wake);
+}
+
 void Form1::dtAlarmTime_Change()
 {
     SaveAlarmTime(dtAlarmTime->time());
+    updateWakeUp(false);
 }
 
 void Form1::SaveAlarmTime(QTime value)
@@ -317,6 +395,7 @@ void Form1::Command3_Click()
     // Made afresh for every showing, so nothing of the last choice lingers.
     frmSelectOneFile dialog(m_files, m_browsing);
     dialog.exec();
+    updateWakeUp(true);
 }
 
 void Form1::OpenWebPage(const QUrl &address)

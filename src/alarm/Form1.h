@@ -16,6 +16,7 @@ class QPushButton;
 class QTimeEdit;
 class QTimer;
 class SequentialFiles;
+class WakeUp;
 class WebPane;
 
 /**
@@ -32,6 +33,7 @@ public:
     struct Services {
         const Clock &clock;
         Opener &opener;
+        WakeUp &wakeUp;
         SequentialFiles &files;
         WebPane *webPane; ///< taken over by the window
         WebPages::Addresses pages;
@@ -42,6 +44,7 @@ public:
     static inline const QString alarmTimeFile = QStringLiteral("C:\\9836v3.txt");
 
     explicit Form1(const Services &services, QWidget *parent = nullptr);
+    ~Form1() override;
 
     /// Opens @p xPath for input when it exists; its file number, or -1.
     qint16 OpenFile(const QString &xPath);
@@ -63,6 +66,9 @@ private:
     void writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
     void alertNothingOpened(QTime alarm, const QString &why);
+    void alertMissed(const QDateTime &missed, AlarmWatch::Gap gap, const QDateTime &now);
+    QString whyNotWoken(const QDateTime &missed) const;
+    void updateWakeUp(bool recheckRecord);
     static QString whyNotOpened(Opener::Failure failure, const QString &path);
     void showNotice(const QString &text);
 
@@ -76,9 +82,14 @@ private:
 
     const Clock &m_clock;
     Opener &m_opener;
+    WakeUp &m_wakeUp;
     SequentialFiles &m_files;
     const WebPages::Addresses m_pages;
     const Places::Browsing m_browsing;
     AlarmWatch m_watch;
+    ClockReading m_previousReading;
+    QDateTime m_wakeFor;   ///< the occurrence the wake-up request was last made for
+    QDateTime m_wakeAsked; ///< when the computer was last asked to wake; invalid: not asked
+    bool m_fileChosen = false;
     bool m_saveFailureShown = false;
 };

@@ -4,6 +4,7 @@
 #include "DriveMap.h"
 #include "FakeClock.h"
 #include "FakeOpener.h"
+#include "FakeWakeUp.h"
 #include "Form1.h"
 #include "ModalDialog.h"
 #include "Module1.h"
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<SequentialFiles> m_files;
     FakeClock m_clock;
     FakeOpener m_opener;
+    FakeWakeUp m_wakeUp;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -133,7 +135,7 @@ Form1 *TestKeyboardAndScreenReader::createForm()
 {
     const QUrl site = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("site")) + u'/');
     m_form = std::make_unique<Form1>(
-        Form1::Services{m_clock, m_opener, *m_files, createWebPane(m_opener), WebPages::onSite(site), browsing()});
+        Form1::Services{m_clock, m_opener, m_wakeUp, *m_files, createWebPane(m_opener), WebPages::onSite(site), browsing()});
     return m_form.get();
 }
 
