@@ -4,8 +4,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(DWORD)
-
 class TestWaitableTimer : public QObject
 {
     Q_OBJECT
