@@ -35,6 +35,9 @@ set(CPACK_NSIS_DISPLAY_NAME Dorvane)
 set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\dorvane.exe")
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN dorvane.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The installer's license page: the program's own license, not CPack's
+# placeholder that says none was provided.
+set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/LICENSE")
 # A 64-bit program belongs in the 64-bit Program Files, installed by a 64-bit installer.
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")

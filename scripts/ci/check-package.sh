@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # CI: Dorvane as a Debian user gets it. Validates the desktop entry and the
 # AppStream metainfo, builds the Debian package in build/ (reusing what
-# ./test.sh built there), installs it with apt-get, starts the installed
-# program from its desktop entry under Xvfb, and removes the package again.
+# ./test.sh built there), has lintian check it, installs it with apt-get,
+# starts the installed program from its desktop entry under Xvfb, and removes
+# the package again.
 # Run as root (or with sudo at hand) on a Debian-like machine.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../setup.sh"
-dorvane_install_packages "${dorvane_packages[@]}" "${dorvane_test_packages[@]}" desktop-file-utils appstream dpkg-dev
+dorvane_install_packages "${dorvane_packages[@]}" "${dorvane_test_packages[@]}" desktop-file-utils appstream dpkg-dev lintian
 
 started=$SECONDS
 build="$dorvane_root/build"
@@ -16,6 +17,9 @@ sudo=()
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 -y -q)
 entry=share/applications/org.dorvane.Dorvane.desktop
 metainfo=share/metainfo/org.dorvane.Dorvane.metainfo.xml
+copyright=share/doc/dorvane/copyright
+changelog=share/doc/dorvane/changelog.gz
+manual=share/man/man1/dorvane.1.gz
 
 fail() {
     echo "FAIL: $*" >&2
@@ -42,6 +46,10 @@ for library in libqt6widgets6 libqt6core6 libc6 xdg-utils; do
 done
 [[ $depends != *webengine* ]] || fail "the package depends on the web engine, which its pages never need"
 
+echo "== lintian"
+# Debian's own checker: any error or warning fails; notes (I:) are shown too.
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian found errors or warnings in $(basename "$deb")"
+
 echo "== Installed with apt-get"
 remove() {
     "${apt[@]}" remove dorvane > /dev/null || true
@@ -50,11 +58,21 @@ trap remove EXIT
 (cd "$build" && "${apt[@]}" install "./$(basename "$deb")")
 desktop-file-validate "/usr/$entry"
 appstreamcli validate --no-net "/usr/$metainfo"
+installed=$(dpkg-query -L dorvane)
+for file in "$copyright" "$changelog" "$manual"; do
+    grep -qx "/usr/$file" <<< "$installed" && [ -f "/usr/$file" ] || fail "the package did not install /usr/$file"
+done
+# lintian reads the changelog but does not hold its version against the package's.
+logged=$(zcat "/usr/$changelog" | dpkg-parsechangelog -l - -S Version)
+version=$(dpkg-deb --field "$deb" Version)
+[ "$logged" = "$version" ] || fail "the changelog's latest entry is for $logged, the package is $version"
 bash "$dorvane_root/tests/e2e/e2e_installed.sh" "/usr/$entry" /usr/share/dorvane/site
 
 echo "== Removed"
 trap - EXIT
 "${apt[@]}" remove dorvane
 ! dpkg-query -W -f='${Status}' dorvane 2>/dev/null | grep -q 'install ok installed' || fail "dorvane is still installed"
-[ ! -e /usr/bin/dorvane ] && [ ! -e "/usr/$entry" ] || fail "the package left its files behind"
-echo "PASS: package built, installed, started from its desktop entry and removed in $((SECONDS - started)) s"
+for file in bin/dorvane "$entry" "$copyright" "$changelog" "$manual"; do
+    [ ! -e "/usr/$file" ] || fail "the package left /usr/$file behind"
+done
+echo "PASS: package built, passed lintian, installed, started from its desktop entry and removed in $((SECONDS - started)) s"
