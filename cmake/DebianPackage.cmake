@@ -13,9 +13,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pick a song and a time and leave Dorvane r
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DORVANE_HOMEPAGE}")
-# The libraries come from dpkg-shlibdeps; the desktop's opener is a program.
+# The libraries come from dpkg-shlibdeps; the desktop's opener is a program,
+# and so is setcap, which gives the wake helper its capability.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, libcap2-bin")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -44,6 +45,14 @@ if(NOT WIN32)
     add_custom_target(dorvane_package_docs ALL DEPENDS ${dorvane_gzipped})
     install(FILES "${dorvane_made}/copyright" "${dorvane_made}/changelog.gz" DESTINATION "${dorvane_doc_dir}")
     install(FILES "${dorvane_made}/dorvane.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+    # The wake helper gets its capability on the machine it is installed on:
+    # a package cannot carry it, as dpkg unpacks files without it.
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(DORVANE_WAKE_HELPER_INSTALLED "${CPACK_PACKAGING_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/dorvane/dorvane-wake")
+    configure_file("${dorvane_packaging}/postinst.in" "${dorvane_made}/postinst" @ONLY)
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${dorvane_made}/postinst")
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 endif()
 
 include(CPack)

@@ -3,7 +3,8 @@
 # CI: Dorvane as a Debian user gets it. Validates the desktop entry and the
 # AppStream metainfo, builds the Debian package in build/ (reusing what
 # ./test.sh built there), has lintian check it, installs it with apt-get,
-# starts the installed program from its desktop entry under Xvfb, and removes
+# starts the installed program from its desktop entry under Xvfb, and as an
+# ordinary user, whose wake-up timer the package's helper holds, and removes
 # the package again.
 # Run as root (or with sudo at hand) on a Debian-like machine.
 set -euo pipefail
@@ -20,6 +21,7 @@ metainfo=share/metainfo/org.dorvane.Dorvane.metainfo.xml
 copyright=share/doc/dorvane/copyright
 changelog=share/doc/dorvane/changelog.gz
 manual=share/man/man1/dorvane.1.gz
+helper=libexec/dorvane/dorvane-wake
 
 fail() {
     echo "FAIL: $*" >&2
@@ -41,7 +43,7 @@ deb=${debs[0]}
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
 # dpkg-shlibdeps worked the libraries out; a build without it would list none.
-for library in libqt6widgets6 libqt6core6 libc6 xdg-utils; do
+for library in libqt6widgets6 libqt6core6 libc6 xdg-utils libcap2-bin; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library"
 done
 [[ $depends != *webengine* ]] || fail "the package depends on the web engine, which its pages never need"
@@ -67,12 +69,16 @@ logged=$(zcat "/usr/$changelog" | dpkg-parsechangelog -l - -S Version)
 version=$(dpkg-deb --field "$deb" Version)
 [ "$logged" = "$version" ] || fail "the changelog's latest entry is for $logged, the package is $version"
 bash "$dorvane_root/tests/e2e/e2e_installed.sh" "/usr/$entry" /usr/share/dorvane/site
+# The wake helper has the one capability it needs, given by the package's
+# postinst, and holds the timer for a user who may not set one.
+getcap "/usr/$helper" | grep -q 'cap_wake_alarm=ep$' || fail "/usr/$helper lacks cap_wake_alarm: '$(getcap "/usr/$helper")'"
+bash "$dorvane_root/tests/e2e/e2e_installed_wake.sh" /usr/bin/dorvane
 
 echo "== Removed"
 trap - EXIT
 "${apt[@]}" remove dorvane
 ! dpkg-query -W -f='${Status}' dorvane 2>/dev/null | grep -q 'install ok installed' || fail "dorvane is still installed"
-for file in bin/dorvane "$entry" "$copyright" "$changelog" "$manual"; do
+for file in bin/dorvane "$helper" "$entry" "$copyright" "$changelog" "$manual"; do
     [ ! -e "/usr/$file" ] || fail "the package left /usr/$file behind"
 done
 echo "PASS: package built, passed lintian, installed, started from its desktop entry and removed in $((SECONDS - started)) s"
