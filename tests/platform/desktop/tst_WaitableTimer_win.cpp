@@ -24,7 +24,7 @@ void TestWaitableTimer::handedToTheSystem_data()
     const QDateTime morning(QDate(2026, 6, 15), QTime(5, 29, 30), QTimeZone::utc());
     QTest::newRow("set") << morning << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
     QTest::newRow("in another zone, the same moment")
-        << morning.toTimeZone(QTimeZone("Asia/Tokyo")) << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
+        << morning.toTimeZone(QTimeZone(9 * 3600)) << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
     QTest::newRow("the start of 1970") << QDateTime::fromMSecsSinceEpoch(0, QTimeZone::utc()) << true
                                        << DWORD(ERROR_SUCCESS) << 116'444'736'000'000'000LL << QString();
     QTest::newRow("set, but no resume on this computer")
