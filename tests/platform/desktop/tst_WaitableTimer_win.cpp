@@ -3,6 +3,7 @@
 #include "WaitableTimer_win.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 class TestWaitableTimer : public QObject
 {
