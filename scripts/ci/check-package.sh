@@ -72,7 +72,7 @@ bash "$dorvane_root/tests/e2e/e2e_installed.sh" "/usr/$entry" /usr/share/dorvane
 # The wake helper has the one capability it needs, given by the package's
 # postinst, and holds the timer for a user who may not set one.
 getcap "/usr/$helper" | grep -q 'cap_wake_alarm=ep$' || fail "/usr/$helper lacks cap_wake_alarm: '$(getcap "/usr/$helper")'"
-bash "$dorvane_root/tests/e2e/e2e_installed_wake.sh" /usr/bin/dorvane
+bash "$dorvane_root/tests/e2e/e2e_wake.sh" /usr/bin/dorvane nobody
 
 echo "== Removed"
 trap - EXIT

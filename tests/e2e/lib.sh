@@ -114,26 +114,3 @@ e2e_open_chooser() {
 e2e_chooser_gone() {
     e2e_until 60 "! xdotool search --onlyvisible --name '^Select Files\$' >/dev/null"
 }
-
-# The alarm-clock timers held by process $1 and its children: "<seconds left> <fdinfo file>", one a line.
-e2e_alarm_timers() {
-    local pid info
-    for pid in "$1" $(pgrep -P "$1"); do
-        for info in /proc/"$pid"/fdinfo/*; do
-            grep -qx 'clockid: 8' "$info" 2>/dev/null &&
-                echo "$(sed -n 's/^it_value: (\([0-9]*\),.*/\1/p' "$info") $info"
-        done
-    done
-    return 0
-}
-
-# Fails unless process $1's tree holds exactly one alarm-clock timer with
-# $2 seconds left, give or take what passed since it was set ($3 names it).
-e2e_expect_timer() {
-    local timers left
-    timers=$(e2e_alarm_timers "$1")
-    [ "$(printf '%s' "$timers" | grep -c .)" -eq 1 ] || fail "$3: expected one alarm-clock timer, found: '${timers}'"
-    left=${timers%% *}
-    echo "$3: $(grep -E '^(clockid|it_value):' "${timers#* }" | paste -sd ' ') (expected about $2 s)"
-    [ "$left" -le "$2" ] && [ "$left" -ge $(($2 - 10)) ] || fail "$3: the timer has $left s left, not about $2"
-}

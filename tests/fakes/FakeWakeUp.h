@@ -12,9 +12,6 @@ public:
     void wakeAt(const QDateTime &moment) override { requests.append(moment); }
     QString obstacle() const override { return refusal; }
 
-    /// The request that stands: the last one, or none.
-    QDateTime standing() const { return requests.isEmpty() ? QDateTime() : requests.last(); }
-
     QList<QDateTime> requests;
     QString refusal; ///< what obstacle() answers
 };

@@ -20,8 +20,7 @@ public:
 
 std::unique_ptr<WakeUp> SystemWakeUp::forSwitch(const QString &switchValue)
 {
-    const QString value = switchValue.trimmed().toLower();
-    if (value == u"off" || value == u"no" || value == u"false" || value == u"0")
+    if (switchValue.trimmed().compare(u"off", Qt::CaseInsensitive) == 0)
         return std::make_unique<WakingTurnedOff>();
     return std::make_unique<SystemWakeUp>();
 }

@@ -31,7 +31,7 @@ public:
     static constexpr char switchVariable[] = "DORVANE_WAKE";
 
     /// The wake-up this run uses: the system's, or none where @p switchValue
-    /// (the value of switchVariable) is "off", "no", "false" or "0".
+    /// (the value of switchVariable) is "off".
     static std::unique_ptr<WakeUp> forSwitch(const QString &switchValue);
 
 private:

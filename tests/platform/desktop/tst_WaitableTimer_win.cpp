@@ -22,17 +22,12 @@ void TestWaitableTimer::handedToTheSystem_data()
     QTest::addColumn<qint64>("due"); // 100 ns since 1601 UTC; -1: cancelled
     QTest::addColumn<QString>("obstacle");
 
-    const QDateTime morning(QDate(2026, 6, 15), QTime(5, 29, 30), QTimeZone::utc());
-    QTest::newRow("set") << morning << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
-    QTest::newRow("in another zone, the same moment")
-        << morning.toTimeZone(QTimeZone(9 * 3600)) << true << DWORD(ERROR_SUCCESS) << 134'259'749'700'000'000LL << QString();
-    QTest::newRow("the start of 1970") << QDateTime::fromMSecsSinceEpoch(0, QTimeZone::utc()) << true
-                                       << DWORD(ERROR_SUCCESS) << 116'444'736'000'000'000LL << QString();
+    const QDateTime morning(QDate(2026, 6, 15), QTime(5, 29, 30), QTimeZone(9 * 3600));
+    const qint64 due = 134'259'425'700'000'000LL; // 2026-06-14 20:29:30 UTC
+    QTest::newRow("set") << morning << true << DWORD(ERROR_SUCCESS) << due << QString();
     QTest::newRow("set, but no resume on this computer")
-        << morning << true << DWORD(ERROR_NOT_SUPPORTED) << 134'259'749'700'000'000LL
-        << "this computer does not support waking by timer";
-    QTest::newRow("refused") << morning << false << DWORD(ERROR_ACCESS_DENIED) << 134'259'749'700'000'000LL
-                             << "Windows refused the wake-up timer";
+        << morning << true << DWORD(ERROR_NOT_SUPPORTED) << due << "this computer does not support waking by timer";
+    QTest::newRow("refused") << morning << false << DWORD(ERROR_ACCESS_DENIED) << due << "Windows refused the wake-up timer";
     QTest::newRow("withdrawn") << QDateTime() << true << DWORD(ERROR_SUCCESS) << -1LL << QString();
 }
 
@@ -44,18 +39,13 @@ void TestWaitableTimer::handedToTheSystem()
     QFETCH(qint64, due);
     QFETCH(QString, obstacle);
 
-    QList<qint64> handed;
-    QList<bool> resumes;
+    QList<qint64> handed; // only a timer that resumes the computer wakes it: -2 for one that does not
     WaitableTimer timer([&](const LARGE_INTEGER *dueTime, BOOL resume) {
-        handed.append(dueTime ? dueTime->QuadPart : -1);
-        resumes.append(resume != FALSE);
+        handed.append(!dueTime ? -1 : resume ? dueTime->QuadPart : -2);
         return WaitableTimer::Answer{done, error};
     });
     const QString said = timer.setFor(moment);
     QCOMPARE(handed, QList<qint64>{due});
-    // Only a timer that resumes the computer wakes it.
-    if (due >= 0)
-        QCOMPARE(resumes, QList<bool>{true});
     QVERIFY2(obstacle.isEmpty() ? said.isEmpty() : said.startsWith(obstacle), qPrintable(said));
 }
 
