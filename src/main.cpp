@@ -16,7 +16,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -58,7 +65,7 @@ int main(int argc, char *argv[])
                                                                  "because %1 cannot be locked (%2).\n\n"
                                                                  "If another copy runs, your file may open twice at the alarm time.")
                                  .arg(ForNotice(QDir::toNativeSeparators(problem.path)), problem.reason);
-        qWarning().noquote() << text;
+        qCWarning(lcDesktop).noquote() << text;
         NoticeBox::show(&window, text, NoticeBox::Holds::Nothing);
     }
     return app.exec();
