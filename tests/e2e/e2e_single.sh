@@ -20,8 +20,7 @@ body() {
     ln -s "$XDG_CONFIG_HOME" "$e2e_dir/link"
     local how second
     for how in "" "XDG_CONFIG_HOME=$e2e_dir/link" "-u XDG_RUNTIME_DIR"; do
-        env $how "$e2e_program" >> "$e2e_dir/program.log" 2>&1 &
-        second=$!
+        env $how "$e2e_program" >> "$e2e_dir/program.log" 2>&1 & second=$!
         e2e_until 60 "! kill -0 $second 2>/dev/null" || fail "the second copy ($how) kept running"
         wait "$second" || fail "the second copy ($how) ended with status $?"
         alive "$e2e_pid" || fail "the first copy ended"

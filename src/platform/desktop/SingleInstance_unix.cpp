@@ -93,7 +93,9 @@ SingleInstance::Lock SingleInstance::takeLock()
             return Lock::Unavailable;
         }
         m_system->folder = folder;
-        m_system->doorbell = QStringLiteral("dorvane-%1-%2").arg(quint64(status.st_dev), 0, 16).arg(quint64(status.st_ino), 0, 16);
+        m_system->doorbell = QStringLiteral("dorvane-%1-%2")
+                                 .arg(quint64(status.st_dev), 0, 16)
+                                 .arg(quint64(status.st_ino), 0, 16);
     }
     if (::flock(m_system->folder, LOCK_EX | LOCK_NB) == 0)
         return Lock::Taken;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the one running copy: a later start finds it however its folder is named, and only its answer counts.
+// Tests of the one running copy: only its answer counts, and a lock that cannot be made is no running copy.
 #include "SingleInstance.h"
 
 #include <QFile>
@@ -23,40 +23,37 @@ private slots:
     void claim();
 
 private:
-    QString path(const QString &name) const { return m_dir->filePath(name); }
     std::optional<QTemporaryDir> m_dir;
 };
 
 void TestSingleInstance::init()
 {
     m_dir.emplace();
-    QFile file(path(QStringLiteral("file")));
+    QFile file(m_dir->filePath(QStringLiteral("file")));
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
 void TestSingleInstance::claim_data()
 {
-    QTest::addColumn<QString>("running"); // the running copy's settings folder; none when empty
-    QTest::addColumn<QString>("state");   // of the running copy while the later start rings
+    QTest::addColumn<QString>("state"); // of a copy for cfg/dorvane while the later start rings; none when empty
     QTest::addColumn<QString>("later");
     QTest::addColumn<Claim>("expected");
 
-    QTest::newRow("nothing runs") << "" << "" << "cfg/dorvane" << Claim::Running;
-    QTest::newRow("a copy runs") << "cfg/dorvane" << "answers" << "cfg/dorvane/" << Claim::OtherShown;
-    QTest::newRow("a copy runs for another folder") << "cfg/dorvane" << "answers" << "other/dorvane" << Claim::Running;
+    QTest::newRow("nothing runs") << "" << "cfg/dorvane" << Claim::Running;
+    QTest::newRow("a copy runs") << "answers" << "cfg/dorvane/" << Claim::OtherShown;
+    QTest::newRow("a copy runs for another folder") << "answers" << "other/dorvane" << Claim::Running;
     // xdg-open starts the song player, which may outlive the copy.
-    QTest::newRow("a copy ended, its song player runs on") << "cfg/dorvane" << "ended" << "cfg/dorvane" << Claim::Running;
+    QTest::newRow("a copy ended, its song player runs on") << "ended" << "cfg/dorvane" << Claim::Running;
     // Its folder cannot be made; on Windows neither can the lock's temporary folder (TMP points there).
-    QTest::newRow("the lock cannot be made") << "" << "" << "file/dorvane" << Claim::Unguarded;
+    QTest::newRow("the lock cannot be made") << "" << "file/dorvane" << Claim::Unguarded;
 #ifdef Q_OS_UNIX
     // Windows takes a ring for the copy itself.
-    QTest::newRow("a copy runs but is frozen") << "cfg/dorvane" << "frozen" << "cfg/dorvane" << Claim::OtherSilent;
+    QTest::newRow("a copy runs but is frozen") << "frozen" << "cfg/dorvane" << Claim::OtherSilent;
 #endif
 }
 
 void TestSingleInstance::claim()
 {
-    QFETCH(QString, running);
     QFETCH(QString, state);
     QFETCH(QString, later);
     QFETCH(Claim, expected);
@@ -64,8 +61,8 @@ void TestSingleInstance::claim()
     std::optional<SingleInstance> first;
     int shown = 0;
     QProcess player;
-    if (!running.isEmpty()) {
-        first.emplace(path(running));
+    if (!state.isEmpty()) {
+        first.emplace(m_dir->filePath(QStringLiteral("cfg/dorvane")));
         QCOMPARE(first->claim(), Claim::Running);
         connect(&*first, &SingleInstance::showRequested, this, [&shown] { ++shown; });
     }
@@ -77,14 +74,14 @@ void TestSingleInstance::claim()
     }
     const auto restoreTmp = qScopeGuard([tmp = qgetenv("TMP")] { qputenv("TMP", tmp); });
     if (expected == Claim::Unguarded)
-        qputenv("TMP", path(QStringLiteral("file/tmp")).toUtf8());
+        qputenv("TMP", m_dir->filePath(QStringLiteral("file/tmp")).toUtf8());
 
     // The later start rings from a thread of its own, as another process would,
     // while this one answers for the running copy or, frozen, only waits.
     const bool frozen = state == u"frozen";
     Claim claim{};
     SingleInstance::Problem problem;
-    const std::unique_ptr<QThread> start(QThread::create([&, folder = path(later)] {
+    const std::unique_ptr<QThread> start(QThread::create([&, folder = m_dir->filePath(later)] {
         SingleInstance copy(folder);
         claim = copy.claim(frozen ? 500 : 10'000);
         problem = copy.problem();
