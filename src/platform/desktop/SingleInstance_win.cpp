@@ -27,7 +27,7 @@ QString keyOf(const QString &settingsFolder)
 QString whyNotMade(const QString &path)
 {
     const QFileInfo lock(path);
-    if (lock.exists())
+    if (lock.exists() && !lock.isFile())
         return SingleInstance::tr("something that is not a lock file stands in its place");
     // QLockFile keeps the reason to itself; a file made beside it meets the same one.
     QTemporaryFile probe(lock.path() + QStringLiteral("/dorvane-XXXXXX"));
