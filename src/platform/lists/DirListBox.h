@@ -31,6 +31,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void dressItem(QListWidgetItem &entry, const QString &name) override;
 
 private:
     void open(const QModelIndex &index);
@@ -38,4 +39,6 @@ private:
     void showSubfolders(const QStringList &names);
 
     QString m_path;
+    int m_subfolderDepth = 0;
+    QIcon m_subfolderIcon;
 };

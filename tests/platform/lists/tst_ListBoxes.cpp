@@ -9,8 +9,10 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -54,6 +56,7 @@ private slots:
     void namesThatLookAlike();
     void hangingFolderDoesNotHoldTheWindow();
     void newerReadingWins();
+    void hugeFolderListedInSlices_data();
     void hugeFolderListedInSlices();
 
 private:
@@ -219,24 +222,62 @@ void TestListBoxes::newerReadingWins()
     QVERIFY(!reader.busy());
 }
 
+void TestListBoxes::hugeFolderListedInSlices_data()
+{
+    QTest::addColumn<bool>("subfolders");
+    QTest::newRow("files") << false;
+    QTest::newRow("subfolders") << true;
+}
+
 void TestListBoxes::hugeFolderListedInSlices()
 {
+    QFETCH(bool, subfolders);
     QStringList names;
     for (int i = 0; i < 5000; ++i) {
         names.append(QStringLiteral("track %1.mp3").arg(i, 4, 10, QLatin1Char('0')));
-        touch(m_dir->filePath(names.last()));
+        if (subfolders)
+            QVERIFY(QDir(m_dir->path()).mkdir(names.last()));
+        else
+            touch(m_dir->filePath(names.last()));
     }
+    QTemporaryDir elsewhere;
     FileListBox files;
-    files.setPath(m_dir->path());
-    QVERIFY2(files.listCount() <= 2000, "more names than one slice went in at once");
-    QTRY_COMPARE(files.listCount(), 5000);
-    QVERIFY(!files.reading());
-    QCOMPARE(texts(files), names);
+    DirListBox folders;
+    FolderListBox &list = subfolders ? static_cast<FolderListBox &>(folders) : files;
+    const auto open = [&](const QString &path) {
+        if (subfolders)
+            QVERIFY(folders.setPath(path));
+        else
+            files.setPath(path);
+    };
+    // The items at every turn of the event loop until the folder is listed.
+    QList<int> counts;
+    QTimer turns;
+    connect(&turns, &QTimer::timeout, this, [&] { counts.append(list.count()); });
+    turns.start(0);
+    open(m_dir->path());
+    counts.append(list.count());
+    QVERIFY(QTest::qWaitFor([&] { return !list.reading(); }, 10'000));
+    turns.stop();
+    const int above = list.count() - int(names.size()); // the folders from the root down, in the folder list
+    QVERIFY2(counts.first() - above <= 2000, "more names than one slice went in at once");
+    QVERIFY2(std::any_of(counts.cbegin(), counts.cend(), [&](int n) { return n > above && n < list.count(); }),
+             "every name went in at once");
+    QCOMPARE(texts(list).mid(above), names);
+    if (subfolders) {
+        // Items of the last slice know their folder as well as the first.
+        folders.setCurrentRow(folders.count() - 1);
+        QTest::keyClick(&folders, Qt::Key_Return);
+        QCOMPARE(folders.path(), QDir::toNativeSeparators(m_dir->filePath(names.last())));
+    }
     // Another folder meanwhile drops what was still to come.
-    files.setPath(m_dir->path());
-    files.setPath(m_dir->filePath(QStringLiteral("nowhere")));
+    open(elsewhere.path());
+    open(m_dir->path());
+    open(elsewhere.path());
     QTest::qWait(50);
-    QCOMPARE(files.listCount(), 0);
+    QVERIFY(!texts(list).contains(names.first()));
+    if (!subfolders)
+        QCOMPARE(files.listCount(), 0);
 }
 
 QTEST_MAIN(TestListBoxes)
