@@ -7,6 +7,8 @@
 #include "SequentialFiles.h"
 #include "Text.h"
 
+#include <QDir>
+
 namespace Module1 {
 
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
@@ -22,6 +24,11 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
         return WriteResult::Failed;
     files.printLine(fileNumber, *path);
     return files.close(fileNumber) ? WriteResult::Written : WriteResult::Failed;
+}
+
+QString pathInFolder(const QString &folder, const QString &name)
+{
+    return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
 }
 
 std::optional<QString> decidingLine(const QStringList &lines)

@@ -39,6 +39,12 @@ enum class WriteResult {
  */
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath);
 
+/**
+ * @p name in @p folder, both in the system's notation, as the record holds
+ * it: one separator between them, also where @p folder is a root ("/", "C:\").
+ */
+QString pathInFolder(const QString &folder, const QString &name);
+
 /// What the record names, read once, and why it names nothing to open.
 struct Target {
     enum class Status {

@@ -174,7 +174,7 @@ void frmSelectOneFile::cmdOk_Click()
         const int index = File1->listIndex();
         if (index < 0)
             return std::nullopt;
-        return folder + QDir::separator() + File1->list(index);
+        return Module1::pathInFolder(folder, File1->list(index));
     });
     switch (result) {
     case Module1::WriteResult::Written:

@@ -21,6 +21,8 @@ private slots:
     void init();
     void readTargetFile_data();
     void readTargetFile();
+    void pathInFolder_data();
+    void pathInFolder();
     void writeReplacesWithOneLine_data();
     void writeReplacesWithOneLine();
     void refusedWriteLeavesRecord_data();
@@ -90,6 +92,7 @@ void TestModule1::readTargetFile_data()
         << QByteArray("c:\\dorvane-settings-only.mp3\r\n") << "ERROR"
         << (IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
         << "c:\\dorvane-settings-only.mp3";
+    QTest::newRow("separator doubled after the root, as older versions wrote it") << QByteArray("^\r\n") << "^" << Status::Found << "^";
     QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
     QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";
 }
@@ -105,6 +108,7 @@ void TestModule1::readTargetFile()
             .replace(u'&', existing() + u' ')
             .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
             .replace(u'%', m_dir->filePath(QStringLiteral("music")))
+            .replace(u'^', QString(existing()).insert(existing().indexOf(u'/'), u'/'))
             .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()));
     };
     TestFiles::write(expand(QStringLiteral("&")), "another song");
@@ -124,6 +128,23 @@ void TestModule1::readTargetFile()
     QCOMPARE(target.path, expand(named));
     QCOMPARE(target.reason.isEmpty(), status != Status::Unreadable);
     QCOMPARE(m_files->freeFile(), 1);
+}
+
+void TestModule1::pathInFolder_data()
+{
+    // "/" stands for the system's separator.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("folder") << "/music" << "/music/song.mp3";
+    QTest::newRow("root") << "/" << "/song.mp3";
+    QTest::newRow("drive root") << "C:/" << "C:/song.mp3";
+}
+
+void TestModule1::pathInFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, path);
+    QCOMPARE(Module1::pathInFolder(QDir::toNativeSeparators(folder), QStringLiteral("song.mp3")), QDir::toNativeSeparators(path));
 }
 
 void TestModule1::writeReplacesWithOneLine_data()
