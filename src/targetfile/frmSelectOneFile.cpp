@@ -5,6 +5,7 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
+#include "FileSystemObject.h"
 #include "Fonts.h"
 #include "Module1.h"
 #include "NoticeBox.h"
@@ -12,7 +13,6 @@
 #include "SequentialFiles.h"
 #include "Twips.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -169,13 +169,14 @@ void frmSelectOneFile::Dir1_Change()
 
 void frmSelectOneFile::cmdOk_Click()
 {
-    const auto result = Module1::WriteTargetFile(m_files, [this]() -> std::optional<QString> {
-        const QString folder = File1->path();
-        const int index = File1->listIndex();
-        if (index < 0)
-            return std::nullopt;
-        return Module1::pathInFolder(folder, File1->list(index));
-    });
+    const std::optional<QString> chosen = selectedFile();
+    // The list was read a while ago. A record naming a file gone since would
+    // be found out only at the alarm.
+    if (chosen && !FileSystemObject().FileExists(*chosen)) {
+        refuseGoneFile(*chosen);
+        return;
+    }
+    const auto result = Module1::WriteTargetFile(m_files, [&chosen] { return chosen; });
     switch (result) {
     case Module1::WriteResult::Written:
         accept();
@@ -197,6 +198,30 @@ void frmSelectOneFile::cmdOk_Click()
         break;
     }
     }
+}
+
+std::optional<QString> frmSelectOneFile::selectedFile() const
+{
+    const int index = File1->listIndex();
+    if (index < 0)
+        return std::nullopt;
+    return Module1::pathInFolder(File1->path(), File1->list(index));
+}
+
+void frmSelectOneFile::refuseGoneFile(const QString &path)
+{
+    const bool replaced = FileSystemObject().Exists(path);
+    // The lists show what is there now; the folder may have gone with the file.
+    const QString listed = Dir1->path();
+    Dir1->refresh();
+    if (Dir1->path() == listed)
+        File1->setPath(listed);
+    showNotice(replaced ? tr("%1 is no longer a file: a folder, a device or a pipe now stands in its place.\n\n"
+                             "The file the alarm opens has not changed. Choose another file.")
+                              .arg(path)
+                        : tr("%1 is no longer there: it was moved or deleted after the list was read.\n\n"
+                             "The file the alarm opens has not changed. Choose another file.")
+                              .arg(path));
 }
 
 void frmSelectOneFile::Command1_Click()

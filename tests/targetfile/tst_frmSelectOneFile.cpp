@@ -48,6 +48,8 @@ private slots:
     void patternTakenAtEveryLoad();
     void okWithoutSelection();
     void failedWriteKeepsDialogOpen();
+    void goneFileRefused_data();
+    void goneFileRefused();
     void fileListFollowsFolder_data();
     void fileListFollowsFolder();
     void driveChangeMovesLists_data();
@@ -68,6 +70,7 @@ private:
     // Whether the file system kept a file of exactly that name.
     static bool systemHolds(const QString &folder, const QString &name);
     static QStringList listed(const FileListBox *files);
+    static QStringList subfolders(const DirListBox *folders);
     template<typename T>
     static T *control(const QWidget &dialog, const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
 
@@ -118,6 +121,16 @@ QStringList TestFrmSelectOneFile::listed(const FileListBox *files)
     if (!QTest::qWaitFor([files] { return !files->reading(); }, 5000))
         return {QStringLiteral("<still reading>")};
     return itemsOf(files);
+}
+
+QStringList TestFrmSelectOneFile::subfolders(const DirListBox *folders)
+{
+    if (!QTest::qWaitFor([folders] { return !folders->reading(); }, 5000))
+        return {QStringLiteral("<still reading>")};
+    QStringList names;
+    for (int i = folders->currentRow() + 1; i < folders->count(); ++i)
+        names.append(folders->item(i)->text());
+    return names;
 }
 
 void TestFrmSelectOneFile::okWritesSelectedFile_data()
@@ -275,6 +288,57 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(SequentialFiles::linesOf(bytes), QStringList{QDir::toNativeSeparators(music() + QStringLiteral("/alarm"))});
+}
+
+void TestFrmSelectOneFile::goneFileRefused_data()
+{
+    QTest::addColumn<QString>("how"); // what becomes of Albums/wake up.mp3 once it is selected
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("folder");          // listed afterwards, below Music
+    QTest::addColumn<QStringList>("subfolders");  // of that folder, listed afterwards
+    QTest::addColumn<QStringList>("files");       // of that folder, listed afterwards
+    QTest::newRow("file deleted") << "file" << "is no longer there" << "Albums" << QStringList() << QStringList();
+    QTest::newRow("folder deleted, the lists climb to Music")
+        << "folder" << "is no longer there" << "" << QStringList() << QStringList{"a.wav", "alarm", "b song.mp3"};
+    QTest::newRow("replaced by a folder")
+        << "replaced" << "is no longer a file" << "Albums" << QStringList{"wake up.mp3"} << QStringList();
+}
+
+void TestFrmSelectOneFile::goneFileRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, notice);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, subfolders);
+    QFETCH(QStringList, files);
+    const QString albums = music() + QStringLiteral("/Albums");
+    TestFiles::write(record(), "/old/choice.mp3\r\n");
+    const int result = runDialog([&](frmSelectOneFile &dialog) {
+        Lists::clickItem(control<DirListBox>(dialog, "Dir1"), QStringLiteral("Albums"), true);
+        Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("wake up.mp3"));
+        if (how == u"folder") {
+            QVERIFY(QDir(albums).removeRecursively());
+        } else {
+            QVERIFY(QFile::remove(albums + QStringLiteral("/wake up.mp3")));
+            if (how == u"replaced")
+                QVERIFY(QDir(albums).mkdir(QStringLiteral("wake up.mp3")));
+        }
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        auto *shown = dialog.findChild<QMessageBox *>();
+        QVERIFY(shown);
+        QVERIFY2(shown->text().contains(notice), qPrintable(shown->text()));
+        QVERIFY2(shown->text().contains(QStringLiteral("wake up.mp3")), qPrintable(shown->text()));
+        shown->accept();
+        const QString expected = QDir::toNativeSeparators(folder.isEmpty() ? music() : music() + u'/' + folder);
+        QCOMPARE(control<DirListBox>(dialog, "Dir1")->path(), expected);
+        QCOMPARE(TestFrmSelectOneFile::subfolders(control<DirListBox>(dialog, "Dir1")), subfolders);
+        QCOMPARE(control<FileListBox>(dialog, "File1")->path(), expected);
+        QCOMPARE(listed(control<FileListBox>(dialog, "File1")), files);
+        QVERIFY(!control<QPushButton>(dialog, "cmdOk")->isEnabled());
+    });
+    QCOMPARE(result, ModalDialog::stillOpen);
+    QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
 }
 
 void TestFrmSelectOneFile::fileListFollowsFolder_data()

@@ -78,6 +78,17 @@ bool DirListBox::setPath(const QString &folder)
     return true;
 }
 
+void DirListBox::refresh()
+{
+    if (m_path.isEmpty())
+        return;
+    QString folder = m_path;
+    while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    if (folder == m_path || !setPath(folder))
+        fill();
+}
+
 void DirListBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {

@@ -26,6 +26,12 @@ public:
      */
     bool setPath(const QString &folder);
 
+    /**
+     * Reads the current folder again. When it has gone, the nearest folder
+     * above it that is still there becomes the current one.
+     */
+    void refresh();
+
 signals:
     void pathChanged();
 
