@@ -11,6 +11,7 @@
 #include "NoticeBox.h"
 #include "Places.h"
 #include "SequentialFiles.h"
+#include "Text.h"
 #include "Twips.h"
 
 #include <QGuiApplication>
@@ -157,7 +158,7 @@ void frmSelectOneFile::Drive1_Change()
     if (Dir1->setPath(chosen))
         return;
     Drive1->showPlaceOf(Dir1->path());
-    showNotice(tr("%1 cannot be opened: it is no longer there, or it is not a folder.").arg(chosen));
+    showNotice(tr("%1 cannot be opened: it is no longer there, or it is not a folder.").arg(ForNotice(chosen)));
 }
 
 void frmSelectOneFile::Dir1_Change()
@@ -194,7 +195,7 @@ void frmSelectOneFile::cmdOk_Click()
         showNotice(tr("Dorvane could not save your choice to %1: %2.\n\n"
                       "The file the alarm opens has not changed. "
                       "Press Ok to try again, or Cancel to keep it.")
-                       .arg(error.path, error.reason));
+                       .arg(ForNotice(error.path), ForNotice(error.reason)));
         break;
     }
     }
@@ -218,10 +219,10 @@ void frmSelectOneFile::refuseGoneFile(const QString &path)
         File1->setPath(listed);
     showNotice(replaced ? tr("%1 is no longer a file: a folder, a device or a pipe now stands in its place.\n\n"
                              "The file the alarm opens has not changed. Choose another file.")
-                              .arg(path)
+                              .arg(ForNotice(path))
                         : tr("%1 is no longer there: it was moved or deleted after the list was read.\n\n"
                              "The file the alarm opens has not changed. Choose another file.")
-                              .arg(path));
+                              .arg(ForNotice(path)));
 }
 
 void frmSelectOneFile::Command1_Click()

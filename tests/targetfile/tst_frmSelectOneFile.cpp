@@ -50,6 +50,8 @@ private slots:
     void failedWriteKeepsDialogOpen();
     void goneFileRefused_data();
     void goneFileRefused();
+    void namesFromOutsideShownClean_data();
+    void namesFromOutsideShownClean();
     void fileListFollowsFolder_data();
     void fileListFollowsFolder();
     void driveChangeMovesLists_data();
@@ -339,6 +341,55 @@ void TestFrmSelectOneFile::goneFileRefused()
     });
     QCOMPARE(result, ModalDialog::stillOpen);
     QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
+}
+
+void TestFrmSelectOneFile::namesFromOutsideShownClean_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("label of a place") << "label";
+    QTest::newRow("folder of a place, named after its label") << "root";
+    QTest::newRow("place that is gone") << "place";
+    QTest::newRow("record that cannot be saved") << "record";
+    QTest::newRow("file that is gone") << "file";
+}
+
+void TestFrmSelectOneFile::namesFromOutsideShownClean()
+{
+    QFETCH(QString, where);
+    // Reads backwards after the direction mark; too long to show whole.
+    const QString odd = QStringLiteral("x\u202E") + QString(200, u'y');
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    if (where == u"record") {
+        TestFiles::write(blocker, "keep\r\n");
+        m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + u'/' + odd));
+    } else if (where == u"file") {
+        TestFiles::write(music() + u'/' + odd, "sound");
+    }
+    QString shown;
+    runDialog([&](frmSelectOneFile &dialog) {
+        auto *drives = control<DriveListBox>(dialog, "Drive1");
+        if (where == u"label" || where == u"root") {
+            drives->setPlaces({where == u"label" ? Places::Place{home(), odd} : Places::Place{m_dir->filePath(odd), QString()}});
+            shown = drives->itemText(0);
+            return;
+        }
+        if (where == u"place") {
+            drives->setPlaces({{home(), QString()}, {m_dir->filePath(odd), QString()}});
+            drives->setFocus();
+            QTest::keyClick(drives, Qt::Key_Down);
+        } else {
+            Lists::clickItem(control<FileListBox>(dialog, "File1"), where == u"file" ? QStringLiteral("x\uFFFD") + QString(200, u'y') : QStringLiteral("alarm"));
+            if (where == u"file")
+                QVERIFY(QFile::remove(music() + u'/' + odd));
+            QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+        }
+        auto *notice = dialog.findChild<QMessageBox *>();
+        QVERIFY(notice);
+        shown = notice->text();
+        notice->accept();
+    });
+    QVERIFY2(!shown.contains(QChar(0x202E)) && shown.contains(QChar::ReplacementCharacter), qPrintable(shown));
+    QVERIFY2(!shown.contains(QString(200, u'y')) && shown.contains(QChar(0x2026)), qPrintable(shown));
 }
 
 void TestFrmSelectOneFile::fileListFollowsFolder_data()
