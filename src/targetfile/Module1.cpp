@@ -11,13 +11,18 @@
 
 namespace Module1 {
 
+bool fitsOneLine(QStringView path)
+{
+    return !path.contains(u'\n') && !path.contains(u'\r');
+}
+
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
 {
     // Composed before the record is touched: nothing to write leaves it whole.
     const std::optional<QString> path = composePath();
     if (!path)
         return WriteResult::NothingToWrite;
-    if (path->contains(u'\n') || path->contains(u'\r'))
+    if (!fitsOneLine(*path))
         return WriteResult::NotOneLine;
     constexpr int fileNumber = 1;
     if (!files.openForOutput(targetFileRecord, fileNumber))

@@ -32,6 +32,9 @@ enum class WriteResult {
     Failed,         ///< the record could not be written and is as it was
 };
 
+/// Whether the record's one line can hold @p path: it holds no line break.
+bool fitsOneLine(QStringView path);
+
 /**
  * Replaces the record with one line: the path that @p composePath yields.
  * The record changes in one step, once the new one is complete; if

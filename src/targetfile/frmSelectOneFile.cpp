@@ -172,8 +172,9 @@ void frmSelectOneFile::cmdOk_Click()
 {
     const std::optional<QString> chosen = selectedFile();
     // The list was read a while ago. A record naming a file gone since would
-    // be found out only at the alarm.
-    if (chosen && !FileSystemObject().FileExists(*chosen)) {
+    // be found out only at the alarm. A name no record can hold is refused
+    // for that, whether the file is still there or not.
+    if (chosen && Module1::fitsOneLine(*chosen) && !FileSystemObject().FileExists(*chosen)) {
         refuseGoneFile(*chosen);
         return;
     }
