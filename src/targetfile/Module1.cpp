@@ -7,7 +7,14 @@
 #include "SequentialFiles.h"
 #include "Text.h"
 
+#include <QDir>
+
 namespace Module1 {
+
+bool fitsOneLine(QStringView path)
+{
+    return !path.contains(u'\n') && !path.contains(u'\r');
+}
 
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
 {
@@ -15,13 +22,18 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
     const std::optional<QString> path = composePath();
     if (!path)
         return WriteResult::NothingToWrite;
-    if (path->contains(u'\n') || path->contains(u'\r'))
+    if (!fitsOneLine(*path))
         return WriteResult::NotOneLine;
     constexpr int fileNumber = 1;
     if (!files.openForOutput(targetFileRecord, fileNumber))
         return WriteResult::Failed;
     files.printLine(fileNumber, *path);
     return files.close(fileNumber) ? WriteResult::Written : WriteResult::Failed;
+}
+
+QString pathInFolder(const QString &folder, const QString &name)
+{
+    return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
 }
 
 std::optional<QString> decidingLine(const QStringList &lines)

@@ -32,12 +32,21 @@ enum class WriteResult {
     Failed,         ///< the record could not be written and is as it was
 };
 
+/// Whether the record's one line can hold @p path: it holds no line break.
+bool fitsOneLine(QStringView path);
+
 /**
  * Replaces the record with one line: the path that @p composePath yields.
  * The record changes in one step, once the new one is complete; if
  * @p composePath yields nothing, or writing fails, it keeps its old content.
  */
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath);
+
+/**
+ * @p name in @p folder, both in the system's notation, as the record holds
+ * it: one separator between them, also where @p folder is a root ("/", "C:\").
+ */
+QString pathInFolder(const QString &folder, const QString &name);
 
 /// What the record names, read once, and why it names nothing to open.
 struct Target {

@@ -21,6 +21,7 @@ private slots:
     void init();
     void readTargetFile_data();
     void readTargetFile();
+    void pathInFolder();
     void writeReplacesWithOneLine_data();
     void writeReplacesWithOneLine();
     void refusedWriteLeavesRecord_data();
@@ -90,6 +91,7 @@ void TestModule1::readTargetFile_data()
         << QByteArray("c:\\dorvane-settings-only.mp3\r\n") << "ERROR"
         << (IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
         << "c:\\dorvane-settings-only.mp3";
+    QTest::newRow("separator doubled after the root, as older versions wrote") << QByteArray("^\r\n") << "^" << Status::Found << "^";
     QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
     QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";
 }
@@ -105,6 +107,7 @@ void TestModule1::readTargetFile()
             .replace(u'&', existing() + u' ')
             .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
             .replace(u'%', m_dir->filePath(QStringLiteral("music")))
+            .replace(u'^', QString(existing()).insert(existing().indexOf(u'/'), u'/'))
             .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()));
     };
     TestFiles::write(expand(QStringLiteral("&")), "another song");
@@ -124,6 +127,12 @@ void TestModule1::readTargetFile()
     QCOMPARE(target.path, expand(named));
     QCOMPARE(target.reason.isEmpty(), status != Status::Unreadable);
     QCOMPARE(m_files->freeFile(), 1);
+}
+
+void TestModule1::pathInFolder()
+{
+    const QString root = QDir::toNativeSeparators(QDir::rootPath()); // "/", or "C:\" on Windows
+    QCOMPARE(Module1::pathInFolder(root, QStringLiteral("a.mp3")), root + QStringLiteral("a.mp3"));
 }
 
 void TestModule1::writeReplacesWithOneLine_data()
