@@ -174,6 +174,7 @@ void Form1::CheckAlarm()
 
     const Module1::Target target = Module1::lookUpTarget(m_files);
     const QString path = ForNotice(QDir::toNativeSeparators(target.path));
+    const QString obstacle = ForNotice(QDir::toNativeSeparators(target.obstacle));
     switch (target.status) {
     case Module1::Target::Status::Found:
         qCInfo(lcAlarm).noquote() << "alarm at" << TimeText::Format(alarm) << "opens" << target.path;
@@ -202,6 +203,23 @@ void Form1::CheckAlarm()
         alertNothingOpened(alarm, tr("the chosen %1 is not a file that can be opened, but a folder, a device or a pipe.")
                                       .arg(path));
         return;
+    case Module1::Target::Status::CannotRead:
+        alertNothingOpened(alarm, target.obstacle.isEmpty()
+                                      ? tr("the chosen file %1 cannot be read: %2.").arg(path, ForNotice(target.reason))
+                                      : tr("the chosen file %1 cannot be read: you have no permission to open the "
+                                           "folder %2 on its path.")
+                                            .arg(path, obstacle));
+        return;
+    case Module1::Target::Status::EndsInSeparator:
+        alertNothingOpened(alarm, tr("the chosen file is recorded as %1, which ends in \u201c%2\u201d and so names a "
+                                     "folder, but %3 is a file. Choose the file again with Set File.")
+                                      .arg(path, QDir::toNativeSeparators(target.path).back(), obstacle));
+        return;
+    case Module1::Target::Status::OtherComputer:
+        alertNothingOpened(alarm, tr("the chosen file is recorded as %1, the address of a file on another computer, "
+                                     "which Dorvane cannot open. Choose the file again with Set File.")
+                                      .arg(path));
+        return;
     }
 }
 
@@ -212,6 +230,8 @@ QString Form1::whyNotOpened(Opener::Failure failure, const QString &path)
         return tr("no application is set up to open that kind of file (%1).").arg(path);
     case Opener::Failure::NotFound:
         return tr("the chosen file %1 cannot be found.").arg(path);
+    case Opener::Failure::NoPermission:
+        return tr("the chosen file %1 cannot be read: you have no permission to read it.").arg(path);
     case Opener::Failure::Failed:
         return tr("the desktop could not open %1.").arg(path);
     case Opener::Failure::NoDesktop:

@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -385,8 +386,10 @@ void TestForm1::tickShowsTheTimeAndRearms()
 
 void TestForm1::alarmOpensTargetOnce_data()
 {
-    // In the record, @ stands for an existing song, % for a folder and # for a
-    // folder that does not exist; in the notice, # and / as the system writes them.
+    // In the record, @ stands for an existing song, ~ for its file: address, %
+    // for a folder, # for a folder that does not exist, ! for a file this user
+    // may not read and ^ for a file in a folder this user may not enter; in the
+    // notice, @ and # as the system writes them.
     QTest::addColumn<QByteArray>("record"); // "<none>": no record
     QTest::addColumn<int>("desktop");       // the desktop's answer: -1 opened, else an Opener::Failure
     QTest::addColumn<bool>("opened");
@@ -408,6 +411,17 @@ void TestForm1::alarmOpensTargetOnce_data()
                                                  << "#/<b>loud</b>.mp3";
     QTest::newRow("control character in a name, shown") << QByteArray("#/a\x07" "b.mp3\n") << fine << false
                                                         << QStringLiteral("#/a\uFFFDb.mp3");
+    QTest::newRow("file: address") << QByteArray("~\r\n") << fine << true << "";
+    QTest::newRow("a file named as a folder") << QByteArray("@/\r\n") << fine << false
+                                              << "ends in \u201c/\u201d and so names a folder, but @ is a file";
+    QTest::newRow("file: address of another computer") << QByteArray("file://otherhost/wake.mp3\n") << fine << false
+                                                       << "the address of a file on another computer";
+    QTest::newRow("a file this user may not read") << QByteArray("!\n") << fine << false
+                                                   << "cannot be read: Permission denied.";
+    QTest::newRow("a folder this user may not enter") << QByteArray("^\n") << fine << false
+                                                      << "cannot be read: you have no permission to open the folder #";
+    QTest::newRow("desktop may not read it") << QByteArray("@\r\n") << int(Opener::Failure::NoPermission) << true
+                                             << "@ cannot be read: you have no permission to read it";
     QTest::newRow("no application for the type") << QByteArray("@\r\n") << int(Opener::Failure::NoApplication) << true
                                                   << "no application is set up to open that kind of file";
     QTest::newRow("desktop failed") << QByteArray("@\r\n") << int(Opener::Failure::Failed) << true
@@ -431,10 +445,22 @@ void TestForm1::alarmOpensTargetOnce()
     QDir::setCurrent(m_dir->path());
     auto restoreWorkingDir = qScopeGuard([&] { QDir::setCurrent(workingDir); });
     const QString nowhere = m_dir->filePath(QStringLiteral("nowhere"));
-    if (notice.contains(u'#'))
-        notice = QDir::toNativeSeparators(notice.replace(u'#', nowhere));
+    const QString secret = m_dir->filePath(QStringLiteral("secret.mp3"));
+    const QString inside = nowhere + QStringLiteral("/song.mp3");
+    if (record.contains('!') || record.contains('^')) {
+        TestFiles::write(secret, "ID3");
+        QVERIFY(QDir().mkpath(nowhere));
+        TestFiles::write(inside, "ID3");
+        if (!TestFiles::restrict(secret, {}, secret)
+            || !TestFiles::restrict(nowhere, QFile::ReadOwner | QFile::WriteOwner, inside))
+            QSKIP("this user reads every file; as root, ctest runs this again as nobody");
+    }
+    auto unlock = qScopeGuard([&] { QFile::setPermissions(nowhere, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (notice.contains(u'#') || notice.contains(u'@'))
+        notice = QDir::toNativeSeparators(notice.replace(u'#', nowhere).replace(u'@', song));
     if (record != "<none>") {
         record.replace('@', song.toUtf8()).replace('%', m_dir->path().toUtf8()).replace('#', nowhere.toUtf8());
+        record.replace('~', QUrl::fromLocalFile(song).toEncoded()).replace('!', secret.toUtf8()).replace('^', inside.toUtf8());
         TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), record);
     }
     writeAlarmFile("07:30:00 AM\r\n");

@@ -10,3 +10,9 @@ bool IsFullPath(QStringView path)
     static const QRegularExpression full(QStringLiteral(R"(^([A-Za-z]:[\\/]|[\\/]{2}[^\\/]+[\\/][^\\/]+))"));
     return full.match(path).hasMatch();
 }
+
+std::optional<QString> PathOfFileUrl(const QUrl &url)
+{
+    // Another computer's file is a share of it: "file://server/music/a.mp3" is "\\server\music\a.mp3".
+    return url.toLocalFile();
+}
