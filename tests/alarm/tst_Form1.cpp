@@ -70,6 +70,8 @@ private slots:
     void tickShowsTheTimeAndRearms();
     void alarmOpensTargetOnce_data();
     void alarmOpensTargetOnce();
+    void sameTroubleSharesOneNotice_data();
+    void sameTroubleSharesOneNotice();
     void pickerChangeCountsFromNextTick();
     void setFileShowsFreshChooserWhileClockRuns();
 
@@ -79,7 +81,7 @@ private:
     QByteArray alarmFileBytes() const;
     Form1 *createForm();
     QTimeEdit *picker() const { return m_form->findChild<QTimeEdit *>(QStringLiteral("dtAlarmTime")); }
-    void tickAt(const QString &time);
+    void tickAt(const QString &time, int day = 0);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SequentialFiles> m_files;
@@ -293,7 +295,9 @@ void TestForm1::saveFailureToldAgainAfterSuccess()
         QVERIFY(QFile::remove(alarmFile()));
         QVERIFY(QDir().mkdir(alarmFile()));
         QTest::keyClick(picker(), Qt::Key_Up);
-        QTRY_COMPARE(notices().size(), round);
+        // The notice still open is brought up to date, not joined by another.
+        QTRY_COMPARE(notices().size(), 1);
+        QCOMPARE(notices().first()->text().contains(QStringLiteral("This has happened 2 times")), round == 2);
         // The obstacle goes; the next change is saved, and a later failure is news again.
         QVERIFY(QDir().rmdir(alarmFile()));
         QTest::keyClick(picker(), Qt::Key_Up);
@@ -359,9 +363,9 @@ void TestForm1::helpAndContactOpenTheirPages()
     QCOMPARE(m_form->geometry(), before);
 }
 
-void TestForm1::tickAt(const QString &time)
+void TestForm1::tickAt(const QString &time, int day)
 {
-    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime::fromString(time, QStringLiteral("hh:mm:ss.zzz"))));
+    m_clock.set(QDateTime(QDate(2026, 6, 15).addDays(day), QTime::fromString(time, QStringLiteral("hh:mm:ss.zzz"))));
     QVERIFY(QMetaObject::invokeMethod(m_form.get(), "Timer2_Timer"));
 }
 
@@ -482,10 +486,72 @@ void TestForm1::alarmOpensTargetOnce()
     } else {
         QTRY_COMPARE(notices().size(), 1);
         const QString text = notices().first()->text();
-        QVERIFY2(text.contains(QStringLiteral("07:30:00 AM")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("07:30:00 AM on Monday, 15 June")), qPrintable(text));
         QVERIFY2(text.contains(notice), qPrintable(text));
         QVERIFY2(!notices().first()->isModal(), "the notice must not block the window");
         QCOMPARE(notices().first()->textFormat(), Qt::PlainText);
+    }
+}
+
+void TestForm1::sameTroubleSharesOneNotice_data()
+{
+    // Each day's trouble at its alarm: "gone" (the file is missing), "no application"
+    // (the desktop's answer); "closed, " first: the user closed the notices before.
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QStringList>("notices"); // the end of each open notice's text; # stands for the missing file
+
+    const QString gone = QStringLiteral("could not open anything: the chosen file # cannot be found.");
+    QTest::newRow("a missing file six days running")
+        << QStringList(6, QStringLiteral("gone"))
+        << QStringList{QStringLiteral("At 07:30:00 AM on Saturday, 20 June, the alarm time, Dorvane ") + gone
+                       + QStringLiteral("\n\nThis has happened 6 times since this notice first appeared, at 07:30:00 AM "
+                                        "on Monday, 15 June.")};
+    QTest::newRow("two kinds of trouble, two notices")
+        << QStringList{"gone", "no application", "gone"}
+        << QStringList{gone + QStringLiteral("\n\nThis has happened 2 times since this notice first appeared, at "
+                                             "07:30:00 AM on Monday, 15 June."),
+                       QStringLiteral("At 07:30:00 AM on Tuesday, 16 June, the alarm time, Dorvane could not open anything: "
+                                      "no application is set up to open that kind of file (@).")};
+    QTest::newRow("closed, then the same again")
+        << QStringList{"gone", "closed, gone"}
+        << QStringList{QStringLiteral("At 07:30:00 AM on Tuesday, 16 June, the alarm time, Dorvane ") + gone};
+}
+
+void TestForm1::sameTroubleSharesOneNotice()
+{
+    QFETCH(QStringList, days);
+    QFETCH(QStringList, notices);
+    const QString song = m_dir->filePath(QStringLiteral("song.mp3"));
+    const QString gone = m_dir->filePath(QStringLiteral("gone.mp3"));
+    TestFiles::write(song, "ID3");
+    writeAlarmFile("07:30:00 AM\r\n");
+    m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(7, 29, 58, 500)));
+    createForm();
+
+    for (int day = 0; day < days.size(); ++day) {
+        if (days[day].startsWith(u"closed, ")) {
+            for (QMessageBox *box : ::notices())
+                box->close();
+        }
+        const bool noApplication = days[day].endsWith(u"no application");
+        TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), (noApplication ? song : gone).toUtf8() + "\r\n");
+        m_opener.failure = noApplication ? std::optional(Opener::Failure::NoApplication) : std::nullopt;
+        tickAt(QStringLiteral("07:29:59.002"), day);
+        tickAt(QStringLiteral("07:30:00.002"), day);
+        QTRY_VERIFY(!::notices().isEmpty());
+        QTest::qWait(20);
+    }
+    // The clock passes midnight with the notices open; they still speak of their days.
+    tickAt(QStringLiteral("00:00:01.002"), int(days.size()));
+
+    QStringList open;
+    for (const QMessageBox *box : ::notices())
+        open.append(box->text());
+    QCOMPARE(open.size(), notices.size());
+    for (QString end : notices) {
+        end.replace(u'#', QDir::toNativeSeparators(gone)).replace(u'@', QDir::toNativeSeparators(song));
+        QVERIFY2(std::count_if(open.cbegin(), open.cend(), [&](const QString &text) { return text.endsWith(end); }) == 1,
+                 qPrintable(open.join(u"\n----\n")));
     }
 }
 
