@@ -495,26 +495,24 @@ void TestForm1::alarmOpensTargetOnce()
 
 void TestForm1::sameTroubleSharesOneNotice_data()
 {
-    // Each day's trouble at its alarm: "gone" (the file is missing), "no application"
-    // (the desktop's answer); "closed, " first: the user closed the notices before.
+    // Each day's trouble at its alarm: "gone" (the file is missing) or "no application" (the
+    // desktop's answer); "closed, " first: the user closed the notices before.
     QTest::addColumn<QStringList>("days");
-    QTest::addColumn<QStringList>("notices"); // the end of each open notice's text; # stands for the missing file
+    QTest::addColumn<QStringList>("notices"); // the end of each open notice; # stands for the missing file
 
-    const QString gone = QStringLiteral("could not open anything: the chosen file # cannot be found.");
+    const QString gone = QStringLiteral("Dorvane could not open anything: the chosen file # cannot be found.");
+    const QString since = QStringLiteral("\n\nThis has happened %1 times since this notice first appeared, "
+                                         "at 07:30:00 AM on Monday, 15 June.");
     QTest::newRow("a missing file six days running")
         << QStringList(6, QStringLiteral("gone"))
-        << QStringList{QStringLiteral("At 07:30:00 AM on Saturday, 20 June, the alarm time, Dorvane ") + gone
-                       + QStringLiteral("\n\nThis has happened 6 times since this notice first appeared, at 07:30:00 AM "
-                                        "on Monday, 15 June.")};
+        << QStringList{"At 07:30:00 AM on Saturday, 20 June, the alarm time, " + gone + since.arg(6)};
     QTest::newRow("two kinds of trouble, two notices")
         << QStringList{"gone", "no application", "gone"}
-        << QStringList{gone + QStringLiteral("\n\nThis has happened 2 times since this notice first appeared, at "
-                                             "07:30:00 AM on Monday, 15 June."),
-                       QStringLiteral("At 07:30:00 AM on Tuesday, 16 June, the alarm time, Dorvane could not open anything: "
-                                      "no application is set up to open that kind of file (@).")};
+        << QStringList{gone + since.arg(2), "16 June, the alarm time, Dorvane could not open anything: "
+                                            "no application is set up to open that kind of file (@)."};
     QTest::newRow("closed, then the same again")
         << QStringList{"gone", "closed, gone"}
-        << QStringList{QStringLiteral("At 07:30:00 AM on Tuesday, 16 June, the alarm time, Dorvane ") + gone};
+        << QStringList{"At 07:30:00 AM on Tuesday, 16 June, the alarm time, " + gone};
 }
 
 void TestForm1::sameTroubleSharesOneNotice()

@@ -22,8 +22,6 @@ private slots:
     void init();
     void readTargetFile_data();
     void readTargetFile();
-    void lookUpSaysWhy_data();
-    void lookUpSaysWhy();
     void writeReplacesWithOneLine_data();
     void writeReplacesWithOneLine();
     void refusedWriteLeavesRecord_data();
@@ -63,8 +61,9 @@ QByteArray TestModule1::recordBytes() const
 
 void TestModule1::readTargetFile_data()
 {
-    // In the record, @ stands for the existing song, & for the same name with
-    // a trailing space (another file), # for a deleted one and % for a folder.
+    // In the record, @ stands for the existing song, ~ for its path as a file:
+    // address writes it, & for the same name with a trailing space (another
+    // file), # for a deleted one and % for a folder.
     QTest::addColumn<QByteArray>("content"); // "<none>": no record at all; "<folder>": a folder instead
     QTest::addColumn<QString>("result");
     QTest::addColumn<Status>("status");
@@ -93,6 +92,10 @@ void TestModule1::readTargetFile_data()
         << QByteArray("c:\\dorvane-settings-only.mp3\r\n") << "ERROR"
         << (IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
         << "c:\\dorvane-settings-only.mp3";
+    QTest::newRow("file: address") << QByteArray("file://~\r\n") << "@" << Status::Found << "@";
+    QTest::newRow("file: address of localhost, in capitals") << QByteArray("FILE://localhost~\r\n") << "@" << Status::Found
+                                                             << "@";
+    QTest::newRow("a file named as a folder") << QByteArray("@//\r\n") << "ERROR" << Status::EndsInSeparator << "@//";
     QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
     QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";
 }
@@ -108,7 +111,8 @@ void TestModule1::readTargetFile()
             .replace(u'&', existing() + u' ')
             .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
             .replace(u'%', m_dir->filePath(QStringLiteral("music")))
-            .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()));
+            .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()))
+            .replace(u'~', QUrl::fromLocalFile(existing()).path(QUrl::FullyEncoded));
     };
     TestFiles::write(expand(QStringLiteral("&")), "another song");
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("settings")));
@@ -127,73 +131,6 @@ void TestModule1::readTargetFile()
     QCOMPARE(target.path, expand(named));
     QCOMPARE(target.reason.isEmpty(), status != Status::Unreadable);
     QCOMPARE(m_files->freeFile(), 1);
-}
-
-void TestModule1::lookUpSaysWhy_data()
-{
-    // In braces: {song} an existing file, {url} its file: address, {music} its
-    // folder, {gone} a deleted file; {secret} a file this user may not read and
-    // {locked} the folder of {inside}, which this user may not enter.
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<Status>("status");
-    QTest::addColumn<QString>("named");    // the path lookUpTarget reports
-    QTest::addColumn<QString>("obstacle"); // what it says stands in the way
-    QTest::addColumn<bool>("reason");      // whether it gives the system's reason
-
-    QTest::newRow("file: address") << "{url}" << Status::Found << "{song}" << "" << false;
-    QTest::newRow("file: address of localhost, in capitals")
-        << "FILE://localhost{music}/song%20one.mp3" << Status::Found << "{song}" << "" << false;
-    QTest::newRow("file: address of a deleted file") << "file://{gone}" << Status::Missing << "{gone}" << "" << false;
-    QTest::newRow("file: address of another computer")
-        << "file://otherhost/music/song.mp3" << Status::OtherComputer << "file://otherhost/music/song.mp3" << "" << false;
-    QTest::newRow("file: address that is no full path") << "file:song.mp3" << Status::NotFullPath << "file:song.mp3" << ""
-                                                        << false;
-    QTest::newRow("a file named as a folder") << "{song}//" << Status::EndsInSeparator << "{song}//" << "{song}" << false;
-    QTest::newRow("a file where a folder should be") << "{song}/x.mp3" << Status::Missing << "{song}/x.mp3" << "" << false;
-    QTest::newRow("a file this user may not read") << "{secret}" << Status::CannotRead << "{secret}" << "" << true;
-    QTest::newRow("a folder this user may not enter") << "{inside}" << Status::CannotRead << "{inside}" << "{locked}"
-                                                      << false;
-}
-
-void TestModule1::lookUpSaysWhy()
-{
-    QFETCH(QString, line);
-    QFETCH(Status, status);
-    QFETCH(QString, named);
-    QFETCH(QString, obstacle);
-    QFETCH(bool, reason);
-    const QString locked = m_dir->filePath(QStringLiteral("locked"));
-    const QStringList names{"{url}", "{song}", "{music}", "{gone}", "{secret}", "{locked}", "{inside}"};
-    const QStringList paths{QUrl::fromLocalFile(existing()).toString(QUrl::FullyEncoded),
-                            existing(),
-                            m_dir->filePath(QStringLiteral("music")),
-                            m_dir->filePath(QStringLiteral("music/deleted.mp3")),
-                            m_dir->filePath(QStringLiteral("music/secret.mp3")),
-                            locked,
-                            locked + QStringLiteral("/song.mp3")};
-    const auto expand = [&](QString text) {
-        for (qsizetype i = 0; i < names.size(); ++i)
-            text.replace(names[i], paths[i]);
-        return text;
-    };
-    if (status == Status::OtherComputer && IsFullPath(QStringLiteral("c:\\x")))
-        QSKIP("on Windows another computer's files have paths of this one");
-    TestFiles::write(expand(QStringLiteral("{secret}")), "ID3");
-    QVERIFY(QDir().mkpath(locked));
-    TestFiles::write(expand(QStringLiteral("{inside}")), "ID3");
-    auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-    if (status == Status::CannotRead
-        && !(TestFiles::restrict(expand(QStringLiteral("{secret}")), {}, expand(QStringLiteral("{secret}")))
-             && TestFiles::restrict(locked, QFile::ReadOwner | QFile::WriteOwner, expand(QStringLiteral("{inside}")))))
-        QSKIP("this user reads every file; as root, ctest runs this again as nobody");
-    writeRecord(expand(line).toUtf8() + "\r\n");
-
-    const Module1::Target target = Module1::lookUpTarget(*m_files);
-    QCOMPARE(target.status, status);
-    QCOMPARE(target.path, expand(named));
-    QCOMPARE(target.obstacle, expand(obstacle));
-    QCOMPARE(!target.reason.isEmpty(), reason);
-    QCOMPARE(Module1::ReadTargetFile(*m_files), status == Status::Found ? expand(named) : QStringLiteral("ERROR"));
 }
 
 void TestModule1::writeReplacesWithOneLine_data()

@@ -9,10 +9,10 @@ bool IsFullPath(QStringView path)
 
 std::optional<QString> PathOfFileUrl(const QUrl &url)
 {
-    if (url.host().isEmpty())
-        return url.toLocalFile();
-    if (url.host().compare(u"localhost", Qt::CaseInsensitive) == 0)
-        return url.path(QUrl::FullyDecoded);
     // "file://otherhost/music/a.mp3" is no "/music/a.mp3" of this computer.
-    return std::nullopt;
+    if (!url.host().isEmpty() && url.host().compare(u"localhost", Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    QUrl here = url;
+    here.setHost(QString());
+    return here.toLocalFile();
 }

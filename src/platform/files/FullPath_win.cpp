@@ -14,5 +14,8 @@ bool IsFullPath(QStringView path)
 std::optional<QString> PathOfFileUrl(const QUrl &url)
 {
     // Another computer's file is a share of it: "file://server/music/a.mp3" is "\\server\music\a.mp3".
-    return url.toLocalFile();
+    QUrl here = url;
+    if (url.host().compare(u"localhost", Qt::CaseInsensitive) == 0)
+        here.setHost(QString());
+    return here.toLocalFile();
 }
