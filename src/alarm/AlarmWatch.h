@@ -43,6 +43,9 @@ public:
      */
     bool recordTick(const QDateTime &now, QTime alarm);
 
+    /// The occurrence that fired last; the day before's, for a late tick just past midnight.
+    QDateTime lastFired() const { return m_lastFired; }
+
     /**
      * The moment on @p day at which the wall clock first reaches @p alarm.
      * When daylight saving time skips the alarm's hour that is the moment of

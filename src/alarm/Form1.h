@@ -3,12 +3,16 @@
 #pragma once
 
 #include "AlarmWatch.h"
+#include "Module1.h"
+#include "NoticeBoard.h"
 #include "Opener.h"
 #include "Places.h"
 #include "WebPages.h"
 
 #include <QTime>
 #include <QWidget>
+
+#include <variant>
 
 class Clock;
 class QLineEdit;
@@ -60,11 +64,20 @@ private:
     void RestoreAlarmTime();
     void OpenWebPage(const QUrl &address);
 
+    /// The window's own kinds of trouble, beside those the record and the desktop tell of.
+    enum class Notice {
+        AlarmTimeUnreadable,
+        AlarmTimeNotSaved,
+    };
+    /// A kind of trouble: each kind has at most one notice open.
+    using Trouble = std::variant<Module1::Target::Status, Opener::Failure, Notice>;
+
     void writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
-    void alertNothingOpened(QTime alarm, const QString &why);
+    void alertNothingOpened(const QDateTime &alarm, Trouble kind, const QString &why);
     static QString whyNotOpened(Opener::Failure failure, const QString &path);
-    void showNotice(const QString &text);
+    static Trouble troubleOf(Opener::Failure failure);
+    void tellNotice(Trouble kind, const QDateTime &when, const QString &text);
 
     QLineEdit *mskTime;
     WebPane *WebBrowser1;
@@ -80,5 +93,6 @@ private:
     const WebPages::Addresses m_pages;
     const Places::Browsing m_browsing;
     AlarmWatch m_watch;
+    NoticeBoard<Trouble> m_notices{this};
     bool m_saveFailureShown = false;
 };

@@ -54,14 +54,18 @@ struct Target {
         Found,       ///< path is the file to open
         NoRecord,    ///< there is no record: nothing has been chosen
         EmptyRecord, ///< the record holds no line but blank ones
-        Unreadable,  ///< the record at path cannot be read, for the reason given
-        NotFullPath, ///< path is not a full path of this system
-        Missing,     ///< nothing stands at path
-        NotAFile,    ///< path is a folder, a device or a pipe
+        Unreadable,      ///< the record at path cannot be read, for the reason given
+        NotFullPath,     ///< path is not a full path of this system
+        Missing,         ///< nothing stands at path
+        NotAFile,        ///< path is a folder, a device or a pipe
+        CannotRead,      ///< the file at path cannot be read, for the reason given, or the folder obstacle may not be entered
+        EndsInSeparator, ///< path ends in a separator, so names a folder, but obstacle (the name without it) is a file
+        OtherComputer,   ///< path is the file: address of a file on another computer
     };
     Status status;
     QString path;
     QString reason;
+    QString obstacle = {};
 };
 
 /// The line of @p lines that names the target: the last one that is not blank.
@@ -71,7 +75,8 @@ std::optional<QString> decidingLine(const QStringList &lines);
  * Reads the record once. Its deciding line names the target exactly as
  * written when that is an existing file, else with its spaces trimmed (a
  * hand-edited record with stray spaces); two files whose names differ only
- * in a trailing space are never mixed up.
+ * in a trailing space are never mixed up. A file: address of this computer
+ * (pasted from a file manager) names the file at its path.
  */
 Target lookUpTarget(SequentialFiles &files);
 
