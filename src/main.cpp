@@ -4,17 +4,27 @@
 #include "DesktopOpener.h"
 #include "DriveMap.h"
 #include "Form1.h"
+#include "NoticeBox.h"
 #include "SequentialFiles.h"
 #include "SingleInstance.h"
 #include "SiteRoot.h"
 #include "SystemClock.h"
 #include "SystemWakeUp.h"
+#include "Text.h"
 #include "WebPages.h"
 #include "PaneFactory.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,8 +37,10 @@ int main(int argc, char *argv[])
     SequentialFiles files(DriveMap::forThisSystem());
     // Decided before the window touches either settings file.
     SingleInstance instance(QFileInfo(files.drives().localPath(Form1::alarmTimeFile)).absolutePath());
-    switch (instance.claim()) {
+    const SingleInstance::Claim claim = instance.claim();
+    switch (claim) {
     case SingleInstance::Claim::Running:
+    case SingleInstance::Claim::Unguarded:
         break;
     case SingleInstance::Claim::OtherShown:
         return 0;
@@ -50,5 +62,14 @@ int main(int argc, char *argv[])
         window.activateWindow();
     });
     window.show();
+    if (claim == SingleInstance::Claim::Unguarded) {
+        const SingleInstance::Problem problem = instance.problem();
+        const QString text = QCoreApplication::translate("main", "Dorvane could not rule out that another copy of it is running, "
+                                                                 "because %1 cannot be locked (%2).\n\n"
+                                                                 "If another copy runs, your file may open twice at the alarm time.")
+                                 .arg(ForNotice(QDir::toNativeSeparators(problem.path)), problem.reason);
+        qCWarning(lcDesktop).noquote() << text;
+        NoticeBox::show(&window, text, NoticeBox::Holds::Nothing);
+    }
     return app.exec();
 }

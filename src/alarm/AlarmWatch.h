@@ -72,6 +72,9 @@ public:
     /// What kept the ticks away between the readings @p before and @p after.
     static Gap causeOfGap(const ClockReading &before, const ClockReading &after);
 
+    /// The occurrence that fired last; the day before's, for a late tick just past midnight.
+    QDateTime lastFired() const { return m_lastFired; }
+
     /**
      * The moment on @p day at which the wall clock first reaches @p alarm.
      * When daylight saving time skips the alarm's hour that is the moment of

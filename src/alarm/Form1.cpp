@@ -7,7 +7,6 @@
 #include "Fonts.h"
 #include "frmSelectOneFile.h"
 #include "Module1.h"
-#include "NoticeBox.h"
 #include "Opener.h"
 #include "SequentialFiles.h"
 #include "Text.h"
@@ -46,6 +45,12 @@ constexpr QRect Command3 = Twips::rect(1330, 840, 1080, 375);
 } // namespace Layout
 
 const QColor orange(255, 128, 0);
+
+/// A moment as notices name it: "07:30:00 AM on Monday, 15 June".
+QString momentText(const QDateTime &moment)
+{
+    return Form1::tr("%1 on %2").arg(TimeText::Format(moment.time()), TimeText::FormatDay(moment.date()));
+}
 
 QPushButton *makeButton(const QString &caption, const QString &name, const QRect &geometry, QWidget *parent)
 {
@@ -187,40 +192,80 @@ void Form1::CheckAlarm()
     const AlarmWatch::Tick tick = m_watch.recordTick(now, alarm);
     const ClockReading previous = std::exchange(m_previousReading, reading);
     if (tick.missed.isValid())
-        alertMissed(tick.missed, AlarmWatch::causeOfGap(previous, reading), now);
+        alertMissed(tick.missed, AlarmWatch::causeOfGap(previous, reading));
     if (!tick.fire)
         return;
 
+    // The alarm of the day it fired for: a late tick past midnight fires the day before's.
+    const QDateTime alarmAt(m_watch.lastFired().date(), alarm);
     const Module1::Target target = Module1::lookUpTarget(m_files);
     const QString path = ForNotice(QDir::toNativeSeparators(target.path));
+    const QString obstacle = ForNotice(QDir::toNativeSeparators(target.obstacle));
     switch (target.status) {
     case Module1::Target::Status::Found:
         qCInfo(lcAlarm).noquote() << "alarm at" << TimeText::Format(alarm) << "opens" << target.path;
-        m_opener.openDocument(target.path, this, [this, alarm, path](std::optional<Opener::Failure> failure) {
+        m_opener.openDocument(target.path, this, [this, alarmAt, path](std::optional<Opener::Failure> failure) {
             if (failure)
-                alertNothingOpened(alarm, whyNotOpened(*failure, path));
+                alertNothingOpened(alarmAt, troubleOf(*failure), whyNotOpened(*failure, path));
         });
         return;
     case Module1::Target::Status::NoRecord:
     case Module1::Target::Status::EmptyRecord:
-        alertNothingOpened(alarm, tr("no file has been chosen. Choose one with Set File."));
+        alertNothingOpened(alarmAt, Module1::Target::Status::NoRecord,
+                           tr("no file has been chosen. Choose one with Set File."));
         return;
     case Module1::Target::Status::Unreadable:
-        alertNothingOpened(alarm, tr("the record of the chosen file, %1, cannot be read: %2. Choose the file again with Set File.")
-                                      .arg(path, ForNotice(target.reason)));
+        alertNothingOpened(alarmAt, target.status,
+                           tr("the record of the chosen file, %1, cannot be read: %2. Choose the file again with Set File.")
+                               .arg(path, ForNotice(target.reason)));
         return;
     case Module1::Target::Status::NotFullPath:
-        alertNothingOpened(alarm, tr("the chosen file is recorded as %1, which is not a full path, so it could be "
-                                     "any file of that name. Choose the file again with Set File.")
-                                      .arg(path));
+        alertNothingOpened(alarmAt, target.status,
+                           tr("the chosen file is recorded as %1, which is not a full path, so it could be "
+                              "any file of that name. Choose the file again with Set File.")
+                               .arg(path));
         return;
     case Module1::Target::Status::Missing:
-        alertNothingOpened(alarm, tr("the chosen file %1 cannot be found.").arg(path));
+        alertNothingOpened(alarmAt, target.status, tr("the chosen file %1 cannot be found.").arg(path));
         return;
     case Module1::Target::Status::NotAFile:
-        alertNothingOpened(alarm, tr("the chosen %1 is not a file that can be opened, but a folder, a device or a pipe.")
-                                      .arg(path));
+        alertNothingOpened(alarmAt, target.status,
+                           tr("the chosen %1 is not a file that can be opened, but a folder, a device or a pipe.")
+                               .arg(path));
         return;
+    case Module1::Target::Status::CannotRead:
+        alertNothingOpened(alarmAt, target.status,
+                           target.obstacle.isEmpty()
+                               ? tr("the chosen file %1 cannot be read: %2.").arg(path, ForNotice(target.reason))
+                               : tr("the chosen file %1 cannot be read: you have no permission to open the folder %2 "
+                                    "on its path.")
+                                     .arg(path, obstacle));
+        return;
+    case Module1::Target::Status::EndsInSeparator:
+        alertNothingOpened(alarmAt, target.status,
+                           tr("the chosen file is recorded as %1, which ends in \u201c%2\u201d and so names a folder, "
+                              "but %3 is a file. Choose the file again with Set File.")
+                               .arg(path, QDir::toNativeSeparators(target.path).back(), obstacle));
+        return;
+    case Module1::Target::Status::OtherComputer:
+        alertNothingOpened(alarmAt, target.status,
+                           tr("the chosen file is recorded as %1, the address of a file on another computer, which "
+                              "Dorvane cannot open. Choose the file again with Set File.")
+                               .arg(path));
+        return;
+    }
+}
+
+Form1::Trouble Form1::troubleOf(Opener::Failure failure)
+{
+    // The desktop's "not found" and "no permission" say what the record's own kinds say.
+    switch (failure) {
+    case Opener::Failure::NotFound:
+        return Module1::Target::Status::Missing;
+    case Opener::Failure::NoPermission:
+        return Module1::Target::Status::CannotRead;
+    default:
+        return failure;
     }
 }
 
@@ -231,6 +276,8 @@ QString Form1::whyNotOpened(Opener::Failure failure, const QString &path)
         return tr("no application is set up to open that kind of file (%1).").arg(path);
     case Opener::Failure::NotFound:
         return tr("the chosen file %1 cannot be found.").arg(path);
+    case Opener::Failure::NoPermission:
+        return tr("the chosen file %1 cannot be read: you have no permission to read it.").arg(path);
     case Opener::Failure::Failed:
         return tr("the desktop could not open %1.").arg(path);
     case Opener::Failure::NoDesktop:
@@ -239,24 +286,17 @@ QString Form1::whyNotOpened(Opener::Failure failure, const QString &path)
     return QString();
 }
 
-void Form1::alertNothingOpened(QTime alarm, const QString &why)
+void Form1::alertNothingOpened(const QDateTime &alarm, Trouble kind, const QString &why)
 {
     QApplication::beep();
-    const QString text = tr("It is %1, the alarm time, but Dorvane could not open anything: %2")
-                             .arg(TimeText::Format(alarm), why);
+    const QString text = tr("At %1, the alarm time, Dorvane could not open anything: %2").arg(momentText(alarm), why);
     qCWarning(lcAlarm).noquote() << text;
-    showNotice(text);
+    tellNotice(kind, alarm, text);
 }
 
-void Form1::alertMissed(const QDateTime &missed, AlarmWatch::Gap gap, const QDateTime &now)
+void Form1::alertMissed(const QDateTime &missed, AlarmWatch::Gap gap)
 {
     QApplication::beep();
-    QString alarm = TimeText::Format(missed.time());
-    if (missed.date() != now.date()) {
-        // In English, like the times.
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        alarm = tr("%1 on %2").arg(alarm, english.toString(missed.date(), QStringLiteral("dddd, MMMM d")));
-    }
     QString why;
     switch (gap) {
     case AlarmWatch::Gap::Asleep:
@@ -271,9 +311,9 @@ void Form1::alertMissed(const QDateTime &missed, AlarmWatch::Gap gap, const QDat
         why = tr("Dorvane could not run at that time: it was stopped, or the computer was too busy.");
         break;
     }
-    const QString text = tr("The alarm of %1 was missed and is not played late: %2").arg(alarm, why);
+    const QString text = tr("The alarm of %1 was missed and is not played late: %2").arg(momentText(missed), why);
     qCWarning(lcAlarm).noquote() << text;
-    showNotice(text);
+    tellNotice(Notice::AlarmMissed, missed, text);
 }
 
 QString Form1::whyNotWoken(const QDateTime &missed) const
@@ -325,7 +365,8 @@ void Form1::RestoreAlarmTime()
         const qint16 fileNumber = OpenFile(alarmTimeFile);
         if (fileNumber == -1) {
             const SequentialFiles::Error error = m_files.lastError();
-            showNotice(tr("Dorvane could not read the alarm time from %1: %2.\n\n"
+            tellNotice(Notice::AlarmTimeUnreadable, m_clock.now(),
+                       tr("Dorvane could not read the alarm time from %1: %2.\n\n"
                           "The alarm is set to 12:00 PM until you choose another time.")
                            .arg(ForNotice(error.path), error.reason));
         } else {
@@ -338,7 +379,8 @@ void Form1::RestoreAlarmTime()
                 restored = *time;
             } else {
                 const QString held = empty ? tr("it is empty") : tr("it holds \u201c%1\u201d").arg(ForNotice(line, 60));
-                showNotice(tr("Dorvane could not read the alarm time from %1: %2, which is not a time of day.\n\n"
+                tellNotice(Notice::AlarmTimeUnreadable, m_clock.now(),
+                           tr("Dorvane could not read the alarm time from %1: %2, which is not a time of day.\n\n"
                               "The alarm is set to 12:00 PM until you choose another time.")
                                .arg(ForNotice(QDir::toNativeSeparators(m_files.drives().localPath(alarmTimeFile))), held));
             }
@@ -367,12 +409,13 @@ void Form1::writeAlarmTimeFile(int fileNumber, const QString &line)
             return;
         }
     }
-    // One notice per run of failures: the picker changes with every click
-    // of its arrows, and a stack of identical notices helps nobody.
+    // Told once per run of failures: the picker changes with every click of
+    // its arrows. A later run brings the notice up to date if it is still open.
     if (!m_saveFailureShown) {
         m_saveFailureShown = true;
         const SequentialFiles::Error error = m_files.lastError();
-        showNotice(tr("Dorvane could not save the alarm time to %1: %2.\n\n"
+        tellNotice(Notice::AlarmTimeNotSaved, m_clock.now(),
+                   tr("Dorvane could not save the alarm time to %1: %2.\n\n"
                       "The alarm still rings at the time shown, but Dorvane will not "
                       "remember it when it starts again.")
                        .arg(ForNotice(error.path), error.reason));
@@ -404,8 +447,13 @@ void Form1::OpenWebPage(const QUrl &address)
     m_opener.openAddress(address);
 }
 
-void Form1::showNotice(const QString &text)
+void Form1::tellNotice(Trouble kind, const QDateTime &when, const QString &text)
 {
-    // The clock keeps running and the window stays usable.
-    NoticeBox::show(this, text, NoticeBox::Holds::Nothing);
+    // Named with its day, the moment stays true when the notice is read the next morning.
+    m_notices.tell(kind, when, [&](const NoticeBoard<Trouble>::Told &told) {
+        if (told.times == 1)
+            return text;
+        return tr("%1\n\nThis has happened %2 times since this notice first appeared, at %3.")
+            .arg(text, QString::number(told.times), momentText(told.first));
+    });
 }

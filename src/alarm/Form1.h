@@ -3,12 +3,16 @@
 #pragma once
 
 #include "AlarmWatch.h"
+#include "Module1.h"
+#include "NoticeBoard.h"
 #include "Opener.h"
 #include "Places.h"
 #include "WebPages.h"
 
 #include <QTime>
 #include <QWidget>
+
+#include <variant>
 
 class Clock;
 class QLineEdit;
@@ -63,14 +67,24 @@ private:
     void RestoreAlarmTime();
     void OpenWebPage(const QUrl &address);
 
+    /// The window's own kinds of trouble, beside those the record and the desktop tell of.
+    enum class Notice {
+        AlarmTimeUnreadable,
+        AlarmTimeNotSaved,
+        AlarmMissed,
+    };
+    /// A kind of trouble: each kind has at most one notice open.
+    using Trouble = std::variant<Module1::Target::Status, Opener::Failure, Notice>;
+
     void writeAlarmTimeFile(int fileNumber, const QString &line);
     void armTimer();
-    void alertNothingOpened(QTime alarm, const QString &why);
-    void alertMissed(const QDateTime &missed, AlarmWatch::Gap gap, const QDateTime &now);
+    void alertNothingOpened(const QDateTime &alarm, Trouble kind, const QString &why);
+    void alertMissed(const QDateTime &missed, AlarmWatch::Gap gap);
     QString whyNotWoken(const QDateTime &missed) const;
     void updateWakeUp(bool recheckRecord);
     static QString whyNotOpened(Opener::Failure failure, const QString &path);
-    void showNotice(const QString &text);
+    static Trouble troubleOf(Opener::Failure failure);
+    void tellNotice(Trouble kind, const QDateTime &when, const QString &text);
 
     QLineEdit *mskTime;
     WebPane *WebBrowser1;
@@ -91,5 +105,6 @@ private:
     QDateTime m_wakeFor;   ///< the occurrence the wake-up request was last made for
     QDateTime m_wakeAsked; ///< when the computer was last asked to wake; invalid: not asked
     bool m_fileChosen = false;
+    NoticeBoard<Trouble> m_notices{this};
     bool m_saveFailureShown = false;
 };

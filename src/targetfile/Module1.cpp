@@ -7,7 +7,42 @@
 #include "SequentialFiles.h"
 #include "Text.h"
 
+#include <QDir>
+#include <QUrl>
+
 namespace Module1 {
+
+namespace {
+
+/// What the full path @p path names, and what stands in the way when it is no file to open.
+Target examined(const QString &path)
+{
+    using Kind = FileSystemObject::Obstacle::Kind;
+    const FileSystemObject::Obstacle obstacle = FileSystemObject().obstacleToReading(path);
+    switch (obstacle.kind) {
+    case Kind::None:
+        return {Target::Status::Found, path, {}};
+    case Kind::NotAFile:
+        return {Target::Status::NotAFile, path, {}};
+    case Kind::NoReading:
+        return {Target::Status::CannotRead, path, obstacle.reason};
+    case Kind::FolderBarred:
+        return {Target::Status::CannotRead, path, {}, obstacle.at};
+    case Kind::FileAsFolder:
+        return {Target::Status::EndsInSeparator, path, {}, obstacle.at};
+    case Kind::FileOnPath:
+    case Kind::Nothing:
+        break;
+    }
+    return {Target::Status::Missing, path, {}};
+}
+
+} // namespace
+
+bool fitsOneLine(QStringView path)
+{
+    return !path.contains(u'\n') && !path.contains(u'\r');
+}
 
 WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::optional<QString>()> &composePath)
 {
@@ -15,13 +50,18 @@ WriteResult WriteTargetFile(SequentialFiles &files, const std::function<std::opt
     const std::optional<QString> path = composePath();
     if (!path)
         return WriteResult::NothingToWrite;
-    if (path->contains(u'\n') || path->contains(u'\r'))
+    if (!fitsOneLine(*path))
         return WriteResult::NotOneLine;
     constexpr int fileNumber = 1;
     if (!files.openForOutput(targetFileRecord, fileNumber))
         return WriteResult::Failed;
     files.printLine(fileNumber, *path);
     return files.close(fileNumber) ? WriteResult::Written : WriteResult::Failed;
+}
+
+QString pathInFolder(const QString &folder, const QString &name)
+{
+    return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
 }
 
 std::optional<QString> decidingLine(const QStringList &lines)
@@ -56,11 +96,18 @@ Target lookUpTarget(SequentialFiles &files)
     const QString trimmed = Trim(*line);
     for (const QString &candidate : {*line, trimmed}) {
         if (IsFullPath(candidate) && chosen.FileExists(candidate))
-            return {Target::Status::Found, candidate, {}};
+            return examined(candidate);
+    }
+    if (IsFileUrl(trimmed)) {
+        const std::optional<QString> path = PathOfFileUrl(QUrl(trimmed));
+        if (!path)
+            return {Target::Status::OtherComputer, trimmed, {}};
+        if (IsFullPath(*path))
+            return examined(*path);
     }
     if (!IsFullPath(trimmed))
         return {Target::Status::NotFullPath, trimmed, {}};
-    return {chosen.Exists(trimmed) ? Target::Status::NotAFile : Target::Status::Missing, trimmed, {}};
+    return examined(trimmed);
 }
 
 QString ReadTargetFile(SequentialFiles &files)

@@ -5,14 +5,15 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
+#include "FileSystemObject.h"
 #include "Fonts.h"
 #include "Module1.h"
 #include "NoticeBox.h"
 #include "Places.h"
 #include "SequentialFiles.h"
+#include "Text.h"
 #include "Twips.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -157,7 +158,7 @@ void frmSelectOneFile::Drive1_Change()
     if (Dir1->setPath(chosen))
         return;
     Drive1->showPlaceOf(Dir1->path());
-    showNotice(tr("%1 cannot be opened: it is no longer there, or it is not a folder.").arg(chosen));
+    showNotice(tr("%1 cannot be opened: it is no longer there, or it is not a folder.").arg(ForNotice(chosen)));
 }
 
 void frmSelectOneFile::Dir1_Change()
@@ -169,13 +170,15 @@ void frmSelectOneFile::Dir1_Change()
 
 void frmSelectOneFile::cmdOk_Click()
 {
-    const auto result = Module1::WriteTargetFile(m_files, [this]() -> std::optional<QString> {
-        const QString folder = File1->path();
-        const int index = File1->listIndex();
-        if (index < 0)
-            return std::nullopt;
-        return folder + QDir::separator() + File1->list(index);
-    });
+    const std::optional<QString> chosen = selectedFile();
+    // The list was read a while ago. A record naming a file gone since would
+    // be found out only at the alarm. A name no record can hold is refused
+    // for that, whether the file is still there or not.
+    if (chosen && Module1::fitsOneLine(*chosen) && !FileSystemObject().FileExists(*chosen)) {
+        refuseGoneFile(*chosen);
+        return;
+    }
+    const auto result = Module1::WriteTargetFile(m_files, [&chosen] { return chosen; });
     switch (result) {
     case Module1::WriteResult::Written:
         accept();
@@ -193,10 +196,34 @@ void frmSelectOneFile::cmdOk_Click()
         showNotice(tr("Dorvane could not save your choice to %1: %2.\n\n"
                       "The file the alarm opens has not changed. "
                       "Press Ok to try again, or Cancel to keep it.")
-                       .arg(error.path, error.reason));
+                       .arg(ForNotice(error.path), ForNotice(error.reason)));
         break;
     }
     }
+}
+
+std::optional<QString> frmSelectOneFile::selectedFile() const
+{
+    const int index = File1->listIndex();
+    if (index < 0)
+        return std::nullopt;
+    return Module1::pathInFolder(File1->path(), File1->list(index));
+}
+
+void frmSelectOneFile::refuseGoneFile(const QString &path)
+{
+    const bool replaced = FileSystemObject().Exists(path);
+    // The lists show what is there now; the folder may have gone with the file.
+    const QString listed = Dir1->path();
+    Dir1->refresh();
+    if (Dir1->path() == listed)
+        File1->setPath(listed);
+    showNotice(replaced ? tr("%1 is no longer a file: a folder, a device or a pipe now stands in its place.\n\n"
+                             "The file the alarm opens has not changed. Choose another file.")
+                              .arg(ForNotice(path))
+                        : tr("%1 is no longer there: it was moved or deleted after the list was read.\n\n"
+                             "The file the alarm opens has not changed. Choose another file.")
+                              .arg(ForNotice(path)));
 }
 
 void frmSelectOneFile::Command1_Click()

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class DirListBox;
 class DriveListBox;
 class FileListBox;
@@ -15,8 +17,10 @@ class SequentialFiles;
 /**
  * "Select Files": a folder list with a drive list under it, a file list
  * beside them, and "Ok" and "Cancel". "Ok" replaces the target-file record
- * with the selected file's full path and closes; "Cancel", Escape and the
- * close button leave the record as it was. Made afresh for every showing.
+ * with the selected file's full path and closes; when that file is no longer
+ * there, or no longer a regular file, it says so, lists what is there now and
+ * keeps the record. "Cancel", Escape and the close button leave the record as
+ * it was. Made afresh for every showing.
  */
 class frmSelectOneFile : public QDialog
 {
@@ -37,6 +41,8 @@ private slots:
 
 private:
     void centreOnScreen();
+    std::optional<QString> selectedFile() const;
+    void refuseGoneFile(const QString &path);
     void showNotice(const QString &text);
 
     DriveListBox *Drive1;

@@ -23,4 +23,16 @@ inline QByteArray read(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+/**
+ * Gives @p path only @p permissions; true when that keeps this user from
+ * reading the file @p probe. Root reads on regardless, and so does anyone on Windows.
+ */
+inline bool restrict(const QString &path, QFile::Permissions permissions, const QString &probe)
+{
+    if (!QFile::setPermissions(path, permissions))
+        return false;
+    QFile file(probe);
+    return !file.open(QIODevice::ReadOnly);
+}
+
 } // namespace TestFiles

@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using Status = Module1::Target::Status;
 
@@ -21,6 +22,7 @@ private slots:
     void init();
     void readTargetFile_data();
     void readTargetFile();
+    void pathInFolder();
     void writeReplacesWithOneLine_data();
     void writeReplacesWithOneLine();
     void refusedWriteLeavesRecord_data();
@@ -60,8 +62,9 @@ QByteArray TestModule1::recordBytes() const
 
 void TestModule1::readTargetFile_data()
 {
-    // In the record, @ stands for the existing song, & for the same name with
-    // a trailing space (another file), # for a deleted one and % for a folder.
+    // In the record, @ stands for the existing song, ~ for its path as a file:
+    // address writes it, & for the same name with a trailing space (another
+    // file), # for a deleted one and % for a folder.
     QTest::addColumn<QByteArray>("content"); // "<none>": no record at all; "<folder>": a folder instead
     QTest::addColumn<QString>("result");
     QTest::addColumn<Status>("status");
@@ -90,6 +93,11 @@ void TestModule1::readTargetFile_data()
         << QByteArray("c:\\dorvane-settings-only.mp3\r\n") << "ERROR"
         << (IsFullPath(QStringLiteral("c:\\x")) ? Status::Missing : Status::NotFullPath)
         << "c:\\dorvane-settings-only.mp3";
+    QTest::newRow("separator doubled after the root, as older versions wrote") << QByteArray("^\r\n") << "^" << Status::Found << "^";
+    QTest::newRow("file: address") << QByteArray("file://~\r\n") << "@" << Status::Found << "@";
+    QTest::newRow("file: address of localhost, in capitals") << QByteArray("FILE://localhost~\r\n") << "@" << Status::Found
+                                                             << "@";
+    QTest::newRow("a file named as a folder") << QByteArray("@//\r\n") << "ERROR" << Status::EndsInSeparator << "@//";
     QTest::newRow("record far too long") << QByteArray(70'000, '/') << "ERROR" << Status::Unreadable << "<record>";
     QTest::newRow("a folder in the record's place") << QByteArray("<folder>") << "ERROR" << Status::Unreadable << "<record>";
 }
@@ -105,7 +113,9 @@ void TestModule1::readTargetFile()
             .replace(u'&', existing() + u' ')
             .replace(u'#', m_dir->filePath(QStringLiteral("music/deleted.mp3")))
             .replace(u'%', m_dir->filePath(QStringLiteral("music")))
-            .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()));
+            .replace(u'^', QString(existing()).insert(existing().indexOf(u'/'), u'/'))
+            .replace(QStringLiteral("<record>"), QDir::toNativeSeparators(record()))
+            .replace(u'~', QUrl::fromLocalFile(existing()).path(QUrl::FullyEncoded));
     };
     TestFiles::write(expand(QStringLiteral("&")), "another song");
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("settings")));
@@ -124,6 +134,12 @@ void TestModule1::readTargetFile()
     QCOMPARE(target.path, expand(named));
     QCOMPARE(target.reason.isEmpty(), status != Status::Unreadable);
     QCOMPARE(m_files->freeFile(), 1);
+}
+
+void TestModule1::pathInFolder()
+{
+    const QString root = QDir::toNativeSeparators(QDir::rootPath()); // "/", or "C:\" on Windows
+    QCOMPARE(Module1::pathInFolder(root, QStringLiteral("a.mp3")), root + QStringLiteral("a.mp3"));
 }
 
 void TestModule1::writeReplacesWithOneLine_data()

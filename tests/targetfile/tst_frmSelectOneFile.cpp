@@ -48,6 +48,8 @@ private slots:
     void patternTakenAtEveryLoad();
     void okWithoutSelection();
     void failedWriteKeepsDialogOpen();
+    void goneFileRefused_data();
+    void goneFileRefused();
     void fileListFollowsFolder_data();
     void fileListFollowsFolder();
     void driveChangeMovesLists_data();
@@ -253,7 +255,7 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
     // A file stands where the settings folder should be.
     const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
     TestFiles::write(blocker, "keep\r\n");
-    m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane")));
+    m_files = std::make_unique<SequentialFiles>(DriveMap(blocker + QStringLiteral("/dorvane\u202E"))); // turns text around
     const int result = runDialog([&](frmSelectOneFile &dialog) {
         Lists::clickItem(control<FileListBox>(dialog, "File1"), QStringLiteral("alarm"));
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
@@ -263,6 +265,7 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
         QTRY_VERIFY(notice->isVisible());
         QVERIFY2(notice->text().contains(QStringLiteral("alarm_file.txt")), qPrintable(notice->text()));
         QVERIFY2(notice->text().contains(QStringLiteral("is a file, not a folder")), qPrintable(notice->text()));
+        QVERIFY2(notice->text().contains(QStringLiteral("dorvane\uFFFD")), qPrintable(notice->text()));
         notice->accept();
 
         // Once the obstacle is gone, pressing "Ok" again succeeds.
@@ -270,11 +273,43 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QFile written(blocker + QStringLiteral("/dorvane/alarm_file.txt"));
+    QFile written(blocker + QStringLiteral("/dorvane\u202E/alarm_file.txt"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(SequentialFiles::linesOf(bytes), QStringList{QDir::toNativeSeparators(music() + QStringLiteral("/alarm"))});
+}
+
+void TestFrmSelectOneFile::goneFileRefused_data()
+{
+    QTest::addColumn<QString>("how"); // what becomes of the file in Albums once it is selected
+    QTest::newRow("file deleted") << "file";
+    QTest::newRow("folder deleted, the lists climb to Music") << "folder";
+    QTest::newRow("replaced by a folder") << "folder in its place";
+}
+
+void TestFrmSelectOneFile::goneFileRefused()
+{
+    QFETCH(QString, how);
+    const QString albums = music() + QStringLiteral("/Albums");
+    const QString name = QStringLiteral("wake\u202Eup.mp3"); // turns the text after it around
+    TestFiles::write(albums + u'/' + name, "sound");
+    TestFiles::write(record(), "/old/choice.mp3\r\n");
+    runDialog([&](frmSelectOneFile &dialog) {
+        Lists::clickItem(control<DirListBox>(dialog, "Dir1"), QStringLiteral("Albums"), true);
+        auto *files = control<FileListBox>(dialog, "File1");
+        Lists::clickItem(files, QStringLiteral("wake\uFFFDup.mp3"));
+        QVERIFY(how == u"folder" ? QDir(albums).removeRecursively() : QFile::remove(albums + u'/' + name));
+        QVERIFY(how != u"folder in its place" || QDir(albums).mkdir(name));
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+        auto *shown = dialog.findChild<QMessageBox *>();
+        QVERIFY(shown && dialog.isVisible());
+        const QLatin1String why(how == u"folder in its place" ? "a file" : "there");
+        QVERIFY2(shown->text().contains(QStringLiteral("wake\uFFFDup.mp3 is no longer ") + why), qPrintable(shown->text()));
+        QCOMPARE(files->path(), QDir::toNativeSeparators(how == u"folder" ? music() : albums));
+        QVERIFY(!listed(files).contains(name) && !listed(files).contains(QStringLiteral("<still reading>")));
+    });
+    QCOMPARE(recordBytes(), QByteArray("/old/choice.mp3\r\n"));
 }
 
 void TestFrmSelectOneFile::fileListFollowsFolder_data()
@@ -356,7 +391,9 @@ void TestFrmSelectOneFile::vanishedPlaceIsRefused()
     runDialog([&](frmSelectOneFile &dialog) {
         auto *drives = control<DriveListBox>(dialog, "Drive1");
         // A disk unplugged after the list was made.
-        drives->setPlaces({{home(), QString()}, {m_dir->filePath(QStringLiteral("unplugged")), QString()}});
+        drives->setPlaces({{home(), QString()}, {m_dir->filePath(QStringLiteral("unplugged\u202E")), QString(99, u'x') + u'\u202E'}});
+        QVERIFY2(drives->itemText(1).contains(QStringLiteral("unplugged\uFFFD [") + QString(29, u'x') + u'\u2026')
+                     && !drives->itemText(1).contains(u'\u202E'), qPrintable(drives->itemText(1)));
         drives->showPlaceOf(music());
         drives->setFocus();
         QTest::keyClick(drives, Qt::Key_Down);
@@ -364,7 +401,7 @@ void TestFrmSelectOneFile::vanishedPlaceIsRefused()
         QCOMPARE(control<DirListBox>(dialog, "Dir1")->path(), QDir::toNativeSeparators(music()));
         auto *notice = dialog.findChild<QMessageBox *>();
         QVERIFY(notice);
-        QVERIFY2(notice->text().contains(QStringLiteral("unplugged")), qPrintable(notice->text()));
+        QVERIFY2(notice->text().contains(QStringLiteral("unplugged\uFFFD")), qPrintable(notice->text()));
         notice->accept();
     });
 }

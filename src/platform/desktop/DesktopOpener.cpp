@@ -20,6 +20,8 @@ std::optional<Opener::Failure> DesktopOpener::failureOfExitCode(int code)
         return Failure::NotFound;
     case 3:
         return Failure::NoApplication;
+    case 5:
+        return Failure::NoPermission;
     default:
         return Failure::Failed;
     }

@@ -22,6 +22,7 @@ public:
     enum class Failure {
         NoApplication, ///< no application is set up to open that kind of file
         NotFound,      ///< the desktop found no such file
+        NoPermission,  ///< the desktop may not read the file
         Failed,        ///< the desktop or the application tried and failed
         NoDesktop,     ///< the desktop's opener could not be started at all
     };

@@ -10,6 +10,22 @@
 class FileSystemObject
 {
 public:
+    /// What keeps a path from naming a file that can be read.
+    struct Obstacle {
+        enum class Kind {
+            None,         ///< a regular file that can be read
+            Nothing,      ///< nothing stands at the path
+            NotAFile,     ///< a folder, a device or a pipe stands there
+            FileAsFolder, ///< at: a file, named with a separator after it as if it were a folder
+            FileOnPath,   ///< at: a file, where the path needs a folder
+            FolderBarred, ///< at: a folder on the path that may not be entered
+            NoReading,    ///< the file is there, but may not be read
+        };
+        Kind kind = Kind::None;
+        QString at;     ///< the path in the way, for FileAsFolder, FileOnPath and FolderBarred
+        QString reason; ///< the system's reason, for NoReading
+    };
+
     /// Takes paths as they are: for files the user chose.
     FileSystemObject() = default;
 
@@ -25,6 +41,16 @@ public:
     /// True if anything at all stands at @p path: a file, a folder, a device, a pipe.
     bool Exists(const QString &path) const;
 
+    /**
+     * Why @p path names no file that this user can read. Where nothing
+     * answers at the path, the nearest thing that does on the way back to
+     * the root tells why: a file where a folder should be, a folder that may
+     * not be entered, or else nothing stands there.
+     */
+    Obstacle obstacleToReading(const QString &path) const;
+
 private:
+    static bool mayEnter(const QString &folder);
+
     DriveMap m_drives;
 };

@@ -26,11 +26,18 @@ public:
      */
     bool setPath(const QString &folder);
 
+    /**
+     * Reads the current folder again. When it has gone, the nearest folder
+     * above it that is still there becomes the current one.
+     */
+    void refresh();
+
 signals:
     void pathChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void dressItem(QListWidgetItem &entry, const QString &name) override;
 
 private:
     void open(const QModelIndex &index);
@@ -38,4 +45,6 @@ private:
     void showSubfolders(const QStringList &names);
 
     QString m_path;
+    int m_subfolderDepth = 0;
+    QIcon m_subfolderIcon;
 };

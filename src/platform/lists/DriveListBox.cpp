@@ -2,8 +2,17 @@
 // DriveListBox: a drop-down list of the places to browse from.
 #include "DriveListBox.h"
 
+#include "Text.h"
+
 #include <QDir>
 #include <QSignalBlocker>
+
+namespace {
+
+// Labels are cut as what a file held is in the main window's notices; folders as paths are.
+constexpr qsizetype labelLength = 60;
+
+} // namespace
 
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
@@ -19,8 +28,10 @@ void DriveListBox::setPlaces(const QList<Places::Place> &places)
     m_places = places;
     clear();
     for (const Places::Place &place : places) {
-        const QString root = QDir::toNativeSeparators(place.root);
-        addItem(place.name.isEmpty() ? root : QStringLiteral("%1 [%2]").arg(root, place.name));
+        // A disk's label, and the folder named after it, may hold line breaks or direction marks.
+        const QString root = ForNotice(VisibleName(QDir::toNativeSeparators(place.root)));
+        addItem(place.name.isEmpty() ? root
+                                     : QStringLiteral("%1 [%2]").arg(root, ForNotice(VisibleName(place.name), labelLength)));
     }
 }
 

@@ -15,6 +15,11 @@ public:
     /// Empty until setPlaces().
     explicit DriveListBox(QWidget *parent = nullptr);
 
+    /**
+     * Shows each place's folder and label as names from outside are shown:
+     * control characters and direction marks as visible symbols, spaces at
+     * either end as "␣", and the middle of a long one left out.
+     */
     void setPlaces(const QList<Places::Place> &places);
 
     /// The chosen place's folder, in the system's notation; empty when there is none.

@@ -36,8 +36,11 @@ QString FolderListBox::nameOf(const QListWidgetItem *entry)
 
 QListWidgetItem *FolderListBox::addName(const QString &name, const QIcon &icon)
 {
-    auto *entry = new QListWidgetItem(icon, VisibleName(name), this);
+    // Made whole before it joins the list: an item handed its list at birth
+    // is looked for among all the others each time its text or icon is set.
+    auto *entry = new QListWidgetItem(icon, VisibleName(name));
     markIfShownOtherwise(entry, name);
+    addItem(entry);
     return entry;
 }
 
@@ -66,8 +69,10 @@ void FolderListBox::addSlice()
         shown.append(VisibleName(name));
     addItems(shown);
     for (int i = 0; i < names.size(); ++i) {
+        QListWidgetItem *entry = item(first + i);
         if (shown.at(i) != names.at(i))
-            markIfShownOtherwise(item(first + i), names.at(i));
+            markIfShownOtherwise(entry, names.at(i));
+        dressItem(*entry, names.at(i));
     }
     if (m_nextPending < m_pending.size()) {
         m_slices.start(0);
@@ -76,6 +81,10 @@ void FolderListBox::addSlice()
     m_pending.clear();
     m_nextPending = 0;
     viewport()->update();
+}
+
+void FolderListBox::dressItem(QListWidgetItem &, const QString &)
+{
 }
 
 void FolderListBox::markIfShownOtherwise(QListWidgetItem *entry, const QString &name)

@@ -37,6 +37,9 @@ protected:
      */
     void addNames(const QStringList &names);
 
+    /// Gives an item that addNames() added for @p name what it shows or carries besides the name.
+    virtual void dressItem(QListWidgetItem &entry, const QString &name);
+
     /// Empties the list, names still to come included.
     void startOver();
 

@@ -2,6 +2,7 @@
 // TimeText: the one text form in which times are shown, stored and compared.
 #include "TimeText.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace TimeText {
@@ -11,6 +12,12 @@ QString Format(QTime time)
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
     const char *marker = time.hour() < 12 ? "AM" : "PM";
     return QString::asprintf("%02d:%02d:%02d %s", hour12, time.minute(), time.second(), marker);
+}
+
+QString FormatDay(QDate date)
+{
+    // The C locale names days and months in English, whatever the user's language.
+    return QLocale::c().toString(date, u"dddd, d MMMM");
 }
 
 std::optional<QTime> Parse(QStringView text)

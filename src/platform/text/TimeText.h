@@ -2,6 +2,7 @@
 // TimeText: the one text form in which times are shown, stored and compared.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 #include <QTime>
@@ -17,6 +18,9 @@ namespace TimeText {
 
 /// The time-of-day text of @p time.
 QString Format(QTime time);
+
+/// The day @p date as the program's notices name it, "Monday, 15 June", in English in every locale.
+QString FormatDay(QDate date);
 
 /**
  * Reads a time of day: "h:mm", "h:mm:ss", either followed by AM/PM, am/pm,

@@ -52,6 +52,7 @@ void TestDesktopOpener::answer_data()
     QTest::newRow("file missing") << QByteArray("exit 2") << std::optional<Failure>(Failure::NotFound);
     QTest::newRow("nothing handles the type") << QByteArray("exit 3") << std::optional<Failure>(Failure::NoApplication);
     QTest::newRow("the action failed") << QByteArray("exit 4") << std::optional<Failure>(Failure::Failed);
+    QTest::newRow("no permission to read") << QByteArray("exit 5") << std::optional<Failure>(Failure::NoPermission);
     QTest::newRow("killed") << QByteArray("kill -9 $$") << std::optional<Failure>(Failure::Failed);
     QTest::newRow("still running the player") << QByteArray("/bin/sleep 2 >/dev/null 2>&1; : > \"$0.ended\"")
                                               << std::optional<Failure>();

@@ -10,7 +10,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -55,6 +57,7 @@ private slots:
     void hangingFolderDoesNotHoldTheWindow();
     void newerReadingWins();
     void hugeFolderListedInSlices();
+    void subfoldersListedInSlices();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -237,6 +240,21 @@ void TestListBoxes::hugeFolderListedInSlices()
     files.setPath(m_dir->filePath(QStringLiteral("nowhere")));
     QTest::qWait(50);
     QCOMPARE(files.listCount(), 0);
+}
+
+void TestListBoxes::subfoldersListedInSlices()
+{
+    for (int i = 0; i < 5000; ++i)
+        QVERIFY(QDir(m_dir->path()).mkdir(QString::number(i)));
+    DirListBox folders;
+    QList<int> counts; // at every turn of the event loop
+    QTimer turns;
+    connect(&turns, &QTimer::timeout, this, [&] { counts.append(folders.count()); });
+    turns.start(0);
+    QVERIFY(folders.setPath(m_dir->path()));
+    QVERIFY(QTest::qWaitFor([&] { return !folders.reading(); }, 10'000));
+    const int above = folders.count() - 5000; // the folders from the root down
+    QVERIFY2(std::any_of(counts.cbegin(), counts.cend(), [&](int n) { return n > above && n < above + 5000; }), "all at once");
 }
 
 QTEST_MAIN(TestListBoxes)

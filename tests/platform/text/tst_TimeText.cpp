@@ -48,6 +48,7 @@ void TestTimeText::formatIgnoresLocale()
     for (const auto language : {QLocale::German, QLocale::Japanese, QLocale::Arabic}) {
         QLocale::setDefault(QLocale(language));
         QCOMPARE(TimeText::Format(QTime(19, 5, 9)), QStringLiteral("07:05:09 PM"));
+        QCOMPARE(TimeText::FormatDay(QDate(2026, 6, 19)), QStringLiteral("Friday, 19 June"));
     }
     QLocale::setDefault(saved);
 }
