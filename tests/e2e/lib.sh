@@ -8,7 +8,7 @@ set -euo pipefail
 
 e2e_program=${1:?usage: $0 path/to/dorvane}
 if [ -z "${E2E_IN_XVFB:-}" ]; then
-    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$0" "$@"
+    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$BASH" "$0" "$@"
 fi
 e2e_dir=$(mktemp -d /tmp/dorvane-e2e.XXXXXX)
 e2e_log="$e2e_dir/opened.log"
@@ -19,6 +19,8 @@ e2e_cleanup() {
     # A copy that a test froze ends only once it runs again.
     [ -n "${e2e_pid:-}" ] && { kill "$e2e_pid"; kill -CONT "$e2e_pid"; } 2>/dev/null || true
     if mountpoint -q "$e2e_config" 2>/dev/null; then
+        # A program slow to end (a sanitized one) still holds the disk it ran on.
+        timeout 10 sh -c "while kill -0 ${e2e_pid:-0} 2>/dev/null; do sleep 0.1; done" || true
         umount "$e2e_config" || true
     fi
     rm -rf "$e2e_dir"
