@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
 #include "CursorBlinkTimeout.h"
+#include "DesktopLog.h"
 #include "DesktopOpener.h"
 #include "DriveMap.h"
 #include "Form1.h"
 #include "NoticeBox.h"
+#include "PaneFactory.h"
 #include "SequentialFiles.h"
 #include "SingleInstance.h"
 #include "SiteRoot.h"
@@ -12,19 +14,11 @@
 #include "SystemWakeUp.h"
 #include "Text.h"
 #include "WebPages.h"
-#include "PaneFactory.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QMessageBox>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

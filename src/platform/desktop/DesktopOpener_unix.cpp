@@ -2,18 +2,13 @@
 // DesktopOpener: documents open with xdg-open, whose exit status is the desktop's answer.
 #include "DesktopOpener.h"
 
+#include "DesktopLog.h"
+
 #include "PendingOpening.h"
 
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
-
-} // namespace
 
 void DesktopOpener::openDocument(const QString &path, QObject *window, Answer answered)
 {

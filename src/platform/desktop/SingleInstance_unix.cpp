@@ -2,13 +2,14 @@
 // SingleInstance: on Unix the running copy locks its settings folder and answers on a socket named after it.
 #include "SingleInstance.h"
 
+#include "DesktopLog.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLoggingCategory>
 
 #include <cerrno>
 #include <climits>
@@ -19,8 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcDesktop, "dorvane.desktop")
 
 constexpr char showRequest[] = "show\n";
 constexpr char shownAnswer[] = "shown\n";

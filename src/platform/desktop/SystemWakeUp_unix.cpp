@@ -2,8 +2,9 @@
 // SystemWakeUp: on Linux a timer on CLOCK_REALTIME_ALARM, the program's own or its helper's.
 #include "SystemWakeUp.h"
 
+#include "DesktopLog.h"
+
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QProcess>
 
 #include <cerrno>
@@ -11,8 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcWake, "dorvane.wake")
 
 /// Where the helper is: beside the program in the build folder, under libexec once installed.
 QString findHelper()

@@ -2,15 +2,8 @@
 // SystemWakeUp: on Windows a waitable timer that resumes the computer.
 #include "SystemWakeUp.h"
 
+#include "DesktopLog.h"
 #include "WaitableTimer_win.h"
-
-#include <QLoggingCategory>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcWake, "dorvane.wake")
-
-} // namespace
 
 struct SystemWakeUp::Private {
     WaitableTimer timer;
