@@ -3,7 +3,6 @@
 #include "DesktopOpener.h"
 
 #include "DesktopLog.h"
-
 #include "PendingOpening.h"
 
 #include <QProcess>
