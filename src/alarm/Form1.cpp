@@ -172,7 +172,13 @@ void Form1::Form_Load()
 void Form1::Timer2_Timer()
 {
     CheckAlarm();
-    updateWakeUp(false);
+    // The next occurrence is a fixed moment: it moves only once it has come
+    // (fired or missed) or the zone moves the wall clock against it. A clock
+    // set by hand leaves it where it is, and the system's timer follows the
+    // wall clock. So most ticks need not work it out again.
+    const QDateTime now = m_clock.now();
+    if (!m_wakeFor.isValid() || m_wakeFor <= now || now.offsetFromUtc() != m_wakeOffset)
+        updateWakeUp(false);
     armTimer();
 }
 
@@ -329,9 +335,10 @@ QString Form1::whyNotWoken(const QDateTime &missed) const
 
 void Form1::updateWakeUp(bool recheckRecord)
 {
-    // Each tick only compares; the system is asked again when the next
-    // occurrence moves: an edit, a firing, a new zone or a clock set.
+    // The system is asked again only when the next occurrence moves: an
+    // edit, a firing, a new zone.
     const QDateTime now = m_clock.now();
+    m_wakeOffset = now.offsetFromUtc();
     const QDateTime next = m_watch.nextOccurrence(now, dtAlarmTime->time());
     if (next == m_wakeFor && !recheckRecord)
         return;

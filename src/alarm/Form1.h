@@ -104,6 +104,7 @@ private:
     ClockReading m_previousReading;
     QDateTime m_wakeFor;   ///< the occurrence the wake-up request was last made for
     QDateTime m_wakeAsked; ///< when the computer was last asked to wake; invalid: not asked
+    int m_wakeOffset = 0;  ///< the wall clock's offset from UTC when m_wakeFor was worked out
     bool m_fileChosen = false;
     NoticeBoard<Trouble> m_notices{this};
     bool m_saveFailureShown = false;
