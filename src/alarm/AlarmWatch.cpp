@@ -16,13 +16,16 @@ bool reached(const QDateTime &local, QDate day, QTime alarm)
 
 void AlarmWatch::start(const QDateTime &now)
 {
-    m_previousTick = now;
+    m_previousTick = now.toUTC();
 }
 
 AlarmWatch::Tick AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
 {
     const QDateTime previous = m_previousTick.isValid() ? m_previousTick : now;
-    m_previousTick = now;
+    // Kept as moments, not as readings of the local clock: a reading would
+    // move with the zone when the computer's time zone changes (a journey),
+    // and an alarm already past would look as if it had just come.
+    m_previousTick = now.toUTC();
 
     const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
     const QDate today = wallClockAt(now.toMSecsSinceEpoch()).date();
@@ -34,7 +37,7 @@ AlarmWatch::Tick AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
         if (!due.isValid() || due <= previous || due > now || due == m_lastFired)
             continue;
         if (due.msecsTo(now) < lateLimitMs) {
-            m_lastFired = due;
+            m_lastFired = due.toUTC();
             tick.fire = true;
         } else {
             tick.missed = due;

@@ -73,7 +73,7 @@ public:
     static Gap causeOfGap(const ClockReading &before, const ClockReading &after);
 
     /// The occurrence that fired last; the day before's, for a late tick just past midnight.
-    QDateTime lastFired() const { return m_lastFired; }
+    QDateTime lastFired() const { return m_lastFired.isValid() ? wallClockAt(m_lastFired.toMSecsSinceEpoch()) : QDateTime(); }
 
     /**
      * The moment on @p day at which the wall clock first reaches @p alarm.

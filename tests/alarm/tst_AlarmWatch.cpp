@@ -6,7 +6,10 @@
 #include "AlarmWatch.h"
 #include "TickSchedule.h"
 
+#include <QScopeGuard>
 #include <QTest>
+
+#include <ctime>
 
 namespace {
 
@@ -40,6 +43,7 @@ private slots:
     void occurrence_data();
     void occurrence();
     void followsTheZoneGiven();
+    void computersZoneChanges();
     void nextTick_data();
     void nextTick();
 };
@@ -244,6 +248,26 @@ void TestAlarmWatch::followsTheZoneGiven()
     watch.start(moment(QStringLiteral("2026-06-15 00:29:59.500")));
     QVERIFY(watch.recordTick(moment(QStringLiteral("2026-06-15 00:30:00.002")), QTime(7, 30)).fire);
     QVERIFY(!watch.recordTick(moment(QStringLiteral("2026-06-15 07:30:00.002")), QTime(7, 30)).fire);
+}
+
+void TestAlarmWatch::computersZoneChanges()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the Windows C runtime takes no zone from TZ");
+#else
+    // A journey: between two ticks the computer's zone goes from Berlin to Tokyo,
+    // where it is 02:01 of the next day, and 20:01 came hours before the last tick.
+    const auto restore = qScopeGuard([zone = qgetenv("TZ")] { qputenv("TZ", zone); tzset(); });
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    const qint64 at = moment(QStringLiteral("2026-06-15 19:01:35.000")).toMSecsSinceEpoch();
+    AlarmWatch watch;
+    watch.start(QDateTime::fromMSecsSinceEpoch(at));
+    qputenv("TZ", "Asia/Tokyo");
+    tzset();
+    const AlarmWatch::Tick tick = watch.recordTick(QDateTime::fromMSecsSinceEpoch(at + 1000), QTime(20, 1, 33));
+    QVERIFY(!tick.fire && !tick.missed.isValid());
+#endif
 }
 
 void TestAlarmWatch::nextTick_data()
