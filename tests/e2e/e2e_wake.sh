@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A computer that sleeps through the alarm, as far as one without suspend shows
-# it. Copies with their own settings: frozen (SIGSTOP for 80 s across its alarm)
-# and jumped (its clock alone set 2 h on by libfaketime) tell of the missed
-# alarm and open nothing; timer holds a wake-up timer (clockid 8 in fdinfo), as
-# root, or as the user named with the package's helper, which an edit moves.
+# A computer that sleeps through the alarm, as far as one without suspend shows it:
+# copies frozen 80 s across their alarm (SIGSTOP) or with their clock set 2 h on
+# (libfaketime) tell of it and open nothing; a wake-up timer (clockid 8) is held,
+# by the program as root or by the package's helper as [user], and follows an edit.
 # Usage: e2e_wake.sh path/to/dorvane [user]
 source "$(dirname "$0")/lib.sh"
 
@@ -15,8 +14,7 @@ printf 'ID3\003\000\000\000\000\000\000' > "$song"
 copies=()
 trap 'for pid in "${copies[@]}"; do kill -CONT $pid; kill $pid; done 2>/dev/null || true; e2e_cleanup' EXIT
 
-# Starts copy $1 with the alarm at $2 (seconds since 1970), the rest of the
-# line going before the program; sets copy_pid and copy_window.
+# Starts copy $1 with the alarm at $2 (epoch seconds), the rest before the program; sets copy_pid, copy_window.
 start_copy() {
     local name=$1 alarm=$2 as=()
     shift 2
@@ -50,8 +48,7 @@ alarm_timers() {
     return 0
 }
 
-# Fails unless process $1's tree comes to hold one alarm-clock timer with about
-# $2 seconds left (the helper answers in its own time); $3 names the moment.
+# Fails unless process $1's tree comes to hold one alarm-clock timer with about $2 s left; $3 names the moment.
 expect_timer() {
     local timers tries
     for tries in $(seq 100); do

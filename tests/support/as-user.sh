@@ -1,16 +1,14 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a test program's function as the ordinary user nobody; skipped (77)
-# unless run as root, since anyone else has run it as an ordinary user already.
-# Usage: as-user.sh <test program> <test function>
-program=$1
-function=$2
+# Runs test program $1's function $2 as nobody, copied where nobody can reach it
+# if need be (a checkout in /root); skipped (77) unless run as root.
 [ "$(id -u)" = 0 ] || exit 77
+program=$1
 if ! runuser -u nobody -- test -x "$program"; then
     copy=$(mktemp -d)
     trap 'rm -rf "$copy"' EXIT
     cp "$program" "$copy/"
     chmod 755 "$copy"
-    program=$copy/$(basename "$program")
+    program=$copy/${1##*/}
 fi
-runuser -u nobody -- "$program" "$function"
+runuser -u nobody -- "$program" "$2"

@@ -26,8 +26,7 @@ void TestWakeHelper::parse_data()
     QTest::newRow("two days and a second ahead") << QByteArray::number(now + 2 * 86400 + 1) << qint64(-1);
     QTest::newRow("more than an hour ago") << QByteArray::number(now - 3601) << qint64(-1);
     QTest::newRow("empty") << QByteArray() << qint64(-1);
-    QTest::newRow("a sign") << "+" + QByteArray::number(now + 60) << qint64(-1);
-    QTest::newRow("a space") << QByteArray::number(now + 60) + " " << qint64(-1);
+    QTest::newRow("a sign, or any other character") << "+" + QByteArray::number(now + 60) << qint64(-1);
     QTest::newRow("twelve digits") << QByteArray("001800000060") << qint64(-1);
 }
 
