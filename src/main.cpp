@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
 #include "CursorBlinkTimeout.h"
-#include "DesktopLog.h"
+#include "InstanceLog.h"
 #include "DesktopOpener.h"
 #include "DriveMap.h"
 #include "Form1.h"
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
                                                                  "because %1 cannot be locked (%2).\n\n"
                                                                  "If another copy runs, your file may open twice at the alarm time.")
                                  .arg(ForNotice(QDir::toNativeSeparators(problem.path)), problem.reason);
-        qCWarning(lcDesktop).noquote() << text;
+        qCWarning(lcInstance).noquote() << text;
         NoticeBox::show(&window, text, NoticeBox::Holds::Nothing);
     }
     return app.exec();

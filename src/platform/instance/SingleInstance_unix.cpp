@@ -2,7 +2,7 @@
 // SingleInstance: on Unix the running copy locks its settings folder and answers on a socket named after it.
 #include "SingleInstance.h"
 
-#include "DesktopLog.h"
+#include "InstanceLog.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -130,7 +130,7 @@ void SingleInstance::answerRings()
     server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     if (!server->listen(m_system->doorbell)) {
         // The alarm still works; only a later start cannot bring this window forward.
-        qCWarning(lcDesktop).noquote() << "no doorbell for later starts at" << m_system->doorbell << ':'
+        qCWarning(lcInstance).noquote() << "no doorbell for later starts at" << m_system->doorbell << ':'
                                        << server->errorString();
         return;
     }

@@ -2,7 +2,7 @@
 // SystemWakeUp: on Linux a timer on CLOCK_REALTIME_ALARM, the program's own or its helper's.
 #include "SystemWakeUp.h"
 
-#include "DesktopLog.h"
+#include "WakeLog.h"
 
 #include <QFileInfo>
 #include <QProcess>

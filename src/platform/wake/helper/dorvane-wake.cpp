@@ -4,11 +4,11 @@
 // Installed with the capability cap_wake_alarm and nothing else. It keeps that
 // capability only in its permitted set, raising it just around the two calls
 // that need it, so everything it reads is handled without privilege. It reads
-// lines from Dorvane on its standard input (see WakeRequest.h), answers each
+// lines from Dorvane on its standard input (see WakeProtocol.h), answers each
 // on its standard output with "ok" or "error <why>", and ends when its input
 // ends, which is when Dorvane ends: its one timer goes with it. Anything it
 // does not accept is answered "refused" and ends it.
-#include "WakeRequest.h"
+#include "WakeProtocol.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -67,7 +67,7 @@ int main()
     // cancelled one is closed, and made afresh for the next request.
     int timer = -1;
     // Room for the longest line, its line feed and the terminating zero.
-    char line[WakeRequest::maxLength + 2];
+    char line[WakeProtocol::maxLength + 2];
     while (std::fgets(line, sizeof line, stdin)) {
         // No line feed: too long, cut short by the end of input, or holding a zero byte.
         const std::size_t length = std::strlen(line);
@@ -75,7 +75,7 @@ int main()
             answer("refused");
             return 2;
         }
-        const auto request = WakeRequest::parse(std::string_view(line, length - 1), std::time(nullptr));
+        const auto request = WakeProtocol::parse(std::string_view(line, length - 1), std::time(nullptr));
         if (!request) {
             answer("refused");
             return 2;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of what the wake helper accepts from the program; the timer it holds is seen end to end.
-#include "WakeRequest.h"
+#include "WakeProtocol.h"
 
 #include <QProcess>
 #include <QTest>
@@ -34,7 +34,7 @@ void TestWakeHelper::parse()
 {
     QFETCH(QByteArray, line);
     QFETCH(qint64, at);
-    const auto request = WakeRequest::parse(std::string_view(line.constData(), size_t(line.size())), 1'800'000'000);
+    const auto request = WakeProtocol::parse(std::string_view(line.constData(), size_t(line.size())), 1'800'000'000);
     QCOMPARE(request ? qint64(request->at) : -1, at);
     QCOMPARE(request && request->cancel, at == 0);
 }

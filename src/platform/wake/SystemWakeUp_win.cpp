@@ -2,7 +2,7 @@
 // SystemWakeUp: on Windows a waitable timer that resumes the computer.
 #include "SystemWakeUp.h"
 
-#include "DesktopLog.h"
+#include "WakeLog.h"
 #include "WaitableTimer_win.h"
 
 struct SystemWakeUp::Private {

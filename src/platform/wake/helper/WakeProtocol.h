@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WakeRequest: the one kind of line the wake helper accepts from the program.
+// WakeProtocol: what the program and the wake helper say to each other.
 #pragma once
 
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace WakeRequest {
+namespace WakeProtocol {
 
 /// The longest line taken, without its line feed: eleven digits reach the year 5138.
 inline constexpr std::size_t maxLength = 11;
@@ -46,4 +46,4 @@ inline std::optional<Request> parse(std::string_view line, std::int64_t now)
     return Request{false, at};
 }
 
-} // namespace WakeRequest
+} // namespace WakeProtocol
