@@ -107,7 +107,8 @@ void TestForm1::init()
     QVERIFY(m_dir->isValid());
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->path()));
     m_opener = FakeOpener();
-    m_wakeUp = FakeWakeUp();
+    m_wakeUp.requests.clear();
+    m_wakeUp.refusal.clear();
     m_clock.set(QDateTime(QDate(2026, 6, 15), QTime(21, 4, 5)));
     m_pane = new FakeWebPane;
 }

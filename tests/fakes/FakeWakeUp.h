@@ -12,6 +12,13 @@ public:
     void wakeAt(const QDateTime &moment) override { requests.append(moment); }
     QString obstacle() const override { return refusal; }
 
+    /// The system answers late: from now on obstacle() says @p text.
+    void answer(const QString &text)
+    {
+        refusal = text;
+        emit obstacleChanged();
+    }
+
     QList<QDateTime> requests;
     QString refusal; ///< what obstacle() answers
 };

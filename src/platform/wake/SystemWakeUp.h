@@ -18,7 +18,7 @@
  */
 class SystemWakeUp final : public WakeUp
 {
-    Q_DECLARE_TR_FUNCTIONS(SystemWakeUp)
+    Q_OBJECT
 
 public:
     SystemWakeUp();

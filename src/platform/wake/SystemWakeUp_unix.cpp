@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include <cerrno>
+#include <utility>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -28,6 +29,11 @@ QString findHelper()
 } // namespace
 
 struct SystemWakeUp::Private {
+    explicit Private(SystemWakeUp *owner)
+        : q(owner)
+    {
+    }
+
     ~Private()
     {
         if (helper) {
@@ -45,12 +51,14 @@ struct SystemWakeUp::Private {
     {
         if (text != obstacle && !text.isEmpty())
             qCWarning(lcWake).noquote() << "Dorvane cannot wake the computer for the alarm:" << text;
-        obstacle = text;
+        if (std::exchange(obstacle, text) != text)
+            emit q->obstacleChanged();
     }
 
     void startHelper();
     void readAnswers();
 
+    SystemWakeUp *const q;
     QString obstacle;
     bool ownAllowed = true; ///< until the system refuses the program a timer of its own
     int timer = -1;         ///< the program's own timer, while a request stands
@@ -62,7 +70,7 @@ struct SystemWakeUp::Private {
 };
 
 SystemWakeUp::SystemWakeUp()
-    : d(std::make_unique<Private>())
+    : d(std::make_unique<Private>(this))
 {
 }
 

@@ -5,6 +5,8 @@
 #include "WakeLog.h"
 #include "WaitableTimer_win.h"
 
+#include <utility>
+
 struct SystemWakeUp::Private {
     WaitableTimer timer;
     QString obstacle;
@@ -22,7 +24,8 @@ void SystemWakeUp::wakeAt(const QDateTime &moment)
     const QString obstacle = d->timer.setFor(moment);
     if (!obstacle.isEmpty() && obstacle != d->obstacle)
         qCWarning(lcWake).noquote() << "Dorvane cannot wake the computer for the alarm:" << obstacle;
-    d->obstacle = obstacle;
+    if (std::exchange(d->obstacle, obstacle) != obstacle)
+        emit obstacleChanged();
 }
 
 QString SystemWakeUp::obstacle() const

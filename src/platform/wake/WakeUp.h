@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 /**
@@ -10,10 +11,12 @@
  * alarm second cannot open anything, so the alarm asks to be woken shortly
  * before it.
  */
-class WakeUp
+class WakeUp : public QObject
 {
+    Q_OBJECT
+
 public:
-    virtual ~WakeUp() = default;
+    using QObject::QObject;
 
     /**
      * Asks the system to wake the computer at @p moment, in place of any
@@ -24,7 +27,12 @@ public:
     /**
      * Why the computer will not be woken at the moment last asked for, as a
      * sentence for the user; empty when the system took the request, or
-     * none stands.
+     * none stands. Where the system cannot wake the computer at all, it says
+     * so before any request.
      */
     virtual QString obstacle() const = 0;
+
+signals:
+    /// What obstacle() says changed: the system answered a request later than it was made.
+    void obstacleChanged();
 };
