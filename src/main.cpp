@@ -4,6 +4,7 @@
 #include "InstanceLog.h"
 #include "DesktopOpener.h"
 #include "DriveMap.h"
+#include "AlarmTimeFile.h"
 #include "Form1.h"
 #include "NoticeBox.h"
 #include "PaneFactory.h"
@@ -30,7 +31,7 @@ int main(int argc, char *argv[])
 
     SequentialFiles files(DriveMap::forThisSystem());
     // Decided before the window touches either settings file.
-    SingleInstance instance(QFileInfo(files.drives().localPath(Form1::alarmTimeFile)).absolutePath());
+    SingleInstance instance(QFileInfo(files.drives().localPath(AlarmTimeFile::path)).absolutePath());
     const SingleInstance::Claim claim = instance.claim();
     switch (claim) {
     case SingleInstance::Claim::Running:

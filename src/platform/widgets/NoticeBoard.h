@@ -36,17 +36,18 @@ public:
     }
 
     /**
-     * Tells of one more trouble of @p kind, which came at @p when.
-     * @p compose writes the notice's text from a Told. Returns the notice.
+     * Tells of @p count more troubles of @p kind, the first of which came at
+     * @p when. @p compose writes the notice's text from a Told. Returns the notice.
      */
     template <typename Compose>
-    QMessageBox *tell(const Kind &kind, const QDateTime &when, Compose compose)
+    QMessageBox *tell(const Kind &kind, const QDateTime &when, int count, Compose compose)
     {
         Open &open = m_open[kind];
         if (!open.notice)
             open = Open{};
-        if (++open.told.times == 1)
+        if (open.told.times == 0)
             open.told.first = when;
+        open.told.times += count;
         const QString text = compose(std::as_const(open.told));
         if (open.notice) {
             open.notice->setText(text);
