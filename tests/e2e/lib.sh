@@ -2,18 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end tests: a private home and settings folder,
 # and xdg-open's handlers replaced by a script that records what it is given.
-# Source it first thing: the test script then runs again inside a fresh Xvfb
-# display, where the rest of it runs.
+# Source it first thing (see common.sh).
 set -euo pipefail
 
 e2e_program=${1:?usage: $0 path/to/dorvane}
-if [ -z "${E2E_IN_XVFB:-}" ]; then
-    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$BASH" "$0" "$@"
-fi
-e2e_dir=$(mktemp -d /tmp/dorvane-e2e.XXXXXX)
-e2e_log="$e2e_dir/opened.log"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 e2e_config="$e2e_dir/config/dorvane"
-trap 'e2e_cleanup' EXIT
 
 e2e_cleanup() {
     # A copy that a test froze ends only once it runs again.
@@ -24,13 +18,6 @@ e2e_cleanup() {
         umount "$e2e_config" || true
     fi
     rm -rf "$e2e_dir"
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$e2e_log" ] && { echo "--- opened.log:" >&2; cat "$e2e_log" >&2; }
-    [ -f "$e2e_dir/program.log" ] && { echo "--- program output (last lines):" >&2; tail -n 20 "$e2e_dir/program.log" >&2; }
-    exit 1
 }
 
 export HOME="$e2e_dir/home"
@@ -77,13 +64,6 @@ DESKTOP
     done
 } > "$XDG_CONFIG_HOME/mimeapps.list"
 
-# Limits are generous: a loaded machine makes a test slower, never red.
-
-# Waits up to $1 seconds for the shell condition $2 to hold.
-e2e_until() {
-    timeout "$1" sh -c "until $2; do sleep 0.1; done"
-}
-
 # Starts the program in the background and waits for its main window to map.
 # A program that ends first (it crashed, a sanitizer stopped it) fails at once.
 e2e_start() {
@@ -97,11 +77,6 @@ e2e_start() {
 # Waits up to $2 seconds (default 60) for the log to hold a line matching $1.
 e2e_wait_for_log() {
     e2e_until "${2:-60}" "grep -q -- '$1' '$e2e_log' 2>/dev/null"
-}
-
-# Clicks at x, y inside the main window.
-e2e_click() {
-    xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
 }
 
 # Presses Set File, waits for the chooser to map and points the keyboard at it.

@@ -20,13 +20,13 @@ wine "$installer" /S || fail "the installer failed"
     fail "no Start-menu entry"
 
 e2e_start start "$shortcut"
-wait_for 60 test -f "$e2e_drive_c/9836v3.txt" || fail "the installed program did not create C:\\9836v3.txt"
+e2e_until 60 test -f "$e2e_drive_c/9836v3.txt" || fail "the installed program did not create C:\\9836v3.txt"
 e2e_click 180 68 # Help
-wait_for 60 logged '^C:.Program Files.Dorvane.share.dorvane.site.english.dorvane\.htm$' ||
+e2e_until 60 logged '^C:.Program Files.Dorvane.share.dorvane.site.english.dorvane\.htm$' ||
     fail "Help did not open the installed pages"
 e2e_stop
 
 wine "$installed/Uninstall.exe" /S || fail "the uninstaller failed"
 # The uninstaller copies itself elsewhere and works from there.
-wait_for 60 test ! -e "$installed/bin/dorvane.exe" || fail "the uninstaller left bin\\dorvane.exe"
+e2e_until 60 test ! -e "$installed/bin/dorvane.exe" || fail "the uninstaller left bin\\dorvane.exe"
 echo "PASS: installed silently, started from the Start menu with its own DLLs and pages, uninstalled"

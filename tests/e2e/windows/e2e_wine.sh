@@ -16,22 +16,22 @@ trap 'rm -rf "$song_folder"; e2e_cleanup' EXIT
 rm -f "$e2e_drive_c/9836v3.txt" "$e2e_drive_c/alarm_file.txt"
 
 e2e_start "$program"
-wait_for 60 test -f "$e2e_drive_c/9836v3.txt" || fail "C:\\9836v3.txt was not created"
+e2e_until 60 test -f "$e2e_drive_c/9836v3.txt" || fail "C:\\9836v3.txt was not created"
 holds "$e2e_drive_c/9836v3.txt" '00:00:00 pm' || fail "the first start wrote $(od -c "$e2e_drive_c/9836v3.txt")"
 
 e2e_click 180 68 # Help
-wait_for 60 logged 'english.dorvane\.htm$' || fail "Help did not reach the shell"
+e2e_until 60 logged 'english.dorvane\.htm$' || fail "Help did not reach the shell"
 e2e_click 44 68 # Contact
-wait_for 60 logged 'english.contact\.htm$' || fail "Contact did not reach the shell"
+e2e_until 60 logged 'english.contact\.htm$' || fail "Contact did not reach the shell"
 
 e2e_click 245 68 # the picker's minutes
 xdotool key Up
-wait_for 30 holds "$e2e_drive_c/9836v3.txt" '12:01:00 PM' ||
+e2e_until 30 holds "$e2e_drive_c/9836v3.txt" '12:01:00 PM' ||
     fail "the picker's edit was not saved: $(od -c "$e2e_drive_c/9836v3.txt")"
 
 # A second start gives way at once, with status 0, and touches no settings file.
 before=$(ls -l --time-style=full-iso "$e2e_drive_c/9836v3.txt"; cksum "$e2e_drive_c/9836v3.txt")
-timeout 60 wine "$program" >> "$e2e_work/program.log" 2>&1 || fail "the second copy ended with status $?"
+timeout 60 wine "$program" >> "$e2e_dir/program.log" 2>&1 || fail "the second copy ended with status $?"
 kill -0 "$e2e_pid" || fail "the first copy ended"
 [ "$(e2e_windows)" -eq 1 ] || fail "$(e2e_windows) windows are open"
 [ "$before" = "$(ls -l --time-style=full-iso "$e2e_drive_c/9836v3.txt"; cksum "$e2e_drive_c/9836v3.txt")" ] ||
@@ -40,13 +40,13 @@ e2e_stop
 
 # Two copies started at the same moment end as one. (The copy stopped above
 # was killed outright: its lock must not keep them out.)
-wine "$program" >> "$e2e_work/program.log" 2>&1 & first=$!
-wine "$program" >> "$e2e_work/program.log" 2>&1 & second=$!
-wait_for 60 eval '! kill -0 "$first" 2>/dev/null || ! kill -0 "$second" 2>/dev/null' || fail "both copies kept running"
+wine "$program" >> "$e2e_dir/program.log" 2>&1 & first=$!
+wine "$program" >> "$e2e_dir/program.log" 2>&1 & second=$!
+e2e_until 60 eval '! kill -0 "$first" 2>/dev/null || ! kill -0 "$second" 2>/dev/null' || fail "both copies kept running"
 gave_way=$first
 kill -0 "$first" 2>/dev/null && gave_way=$second
 wait "$gave_way" || fail "the copy that gave way ended with status $?"
-wait_for 60 eval '[ "$(e2e_windows)" -ge 1 ]' || fail "neither copy showed its window"
+e2e_until 60 eval '[ "$(e2e_windows)" -ge 1 ]' || fail "neither copy showed its window"
 [ "$(e2e_windows)" -eq 1 ] || fail "$(e2e_windows) windows are open"
 e2e_pid=$((first + second - gave_way))
 e2e_stop
@@ -73,7 +73,7 @@ for lead in 8 20 45; do
 done
 [ -n "$alarm" ] || fail "the program never started in time to test its alarm"
 
-wait_for $((alarm - $(date +%s) + 60)) logged '^--$' || fail "the alarm did not open the file"
+e2e_until $((alarm - $(date +%s) + 60)) logged '^--$' || fail "the alarm did not open the file"
 # A second opening would come within the second after the alarm's.
 while [ "$(date +%s)" -lt $((alarm + 3)) ]; do sleep 0.2; done
 openings=$(grep -c '^--$' "$e2e_log")

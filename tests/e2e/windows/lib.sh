@@ -2,13 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end tests under Wine: a display of their own,
 # a working folder, and the shell's handler for songs and web pages replaced
-# by a recorder that notes what it was given. Source it first thing: the test
-# script then runs again inside a fresh Xvfb display, where the rest of it runs.
+# by a recorder that notes what it was given. Source it first thing (see
+# ../common.sh).
 set -euo pipefail
 
-if [ -z "${E2E_IN_XVFB:-}" ]; then
-    E2E_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$0" "$@"
-fi
+e2e_kind=e2e-wine
+source "$(dirname "${BASH_SOURCE[0]}")/../common.sh"
 
 export WINEDEBUG=-all LC_ALL=
 # Wine names files on the Unix side in LC_CTYPE's encoding; one that is not
@@ -19,38 +18,17 @@ export LC_CTYPE=C.UTF-8
 # real platform plugin, not on the offscreen one the unit tests use.
 unset TZ QT_QPA_PLATFORM WINEQT_QPA_PLATFORM WINEPATH
 
-e2e_work=$(mktemp -d /tmp/dorvane-e2e-wine.XXXXXX)
-e2e_log=$e2e_work/opened.log
-trap 'e2e_cleanup' EXIT
-
 e2e_cleanup() {
     # Every copy, a failed test's leftovers included: the prefix outlives the test.
     wine taskkill /f /im dorvane.exe >/dev/null 2>&1 || true
     [ -n "${e2e_pid:-}" ] && kill "$e2e_pid" 2>/dev/null || true
-    rm -rf "$e2e_work"
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$e2e_log" ] && { echo "--- opened.log:" >&2; cat "$e2e_log" >&2; }
-    [ -f "$e2e_work/program.log" ] && { echo "--- program output (last lines):" >&2; tail -n 20 "$e2e_work/program.log" >&2; }
-    exit 1
+    rm -rf "$e2e_dir"
 }
 
 # The Windows name of a Unix path: Wine's drive Z: is the Unix root.
 windows_path() {
     local path=$1
     printf 'Z:%s' "${path//\//\\}"
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
 }
 
 # True when the file $1 holds exactly the line $2, ended by CR LF.
@@ -77,10 +55,10 @@ e2e_use_prefix() {
 
 # Makes the recorder $1 the shell's application for songs (.mp3) and web pages (.htm).
 e2e_register_recorder() {
-    cp "$1" "$e2e_work/recorder.exe"
+    cp "$1" "$e2e_dir/recorder.exe"
     local command
-    command="\"$(windows_path "$e2e_work/recorder.exe")\" \"%1\""
-    cat > "$e2e_work/handlers.reg" <<REG
+    command="\"$(windows_path "$e2e_dir/recorder.exe")\" \"%1\""
+    cat > "$e2e_dir/handlers.reg" <<REG
 REGEDIT4
 
 [HKEY_CLASSES_ROOT\\.mp3]
@@ -92,13 +70,13 @@ REGEDIT4
 [HKEY_CLASSES_ROOT\\Dorvane.E2E.Recorder\\shell\\open\\command]
 @="$(printf '%s' "$command" | sed 's/\\/\\\\/g; s/"/\\"/g')"
 REG
-    wine reg import "$(windows_path "$e2e_work/handlers.reg")" >"$e2e_work/reg.log" 2>&1 || fail "could not register the recorder: $(cat "$e2e_work/reg.log")"
+    wine reg import "$(windows_path "$e2e_dir/handlers.reg")" >"$e2e_dir/reg.log" 2>&1 || fail "could not register the recorder: $(cat "$e2e_dir/reg.log")"
 }
 
 # Runs "wine" with the arguments given (a program, or start.exe and a
 # shortcut) in the background and waits for the main window.
 e2e_start() {
-    wine "$@" > "$e2e_work/program.log" 2>&1 &
+    wine "$@" > "$e2e_dir/program.log" 2>&1 &
     e2e_pid=$!
     e2e_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Dorvane$' | head -n 1) ||
         fail "the main window did not appear"
@@ -115,9 +93,4 @@ e2e_stop() {
     wine taskkill /f /im dorvane.exe >/dev/null 2>&1 || true
     wait "$e2e_pid" 2>/dev/null || true
     e2e_pid=
-}
-
-# Clicks at x, y inside the main window's client area.
-e2e_click() {
-    xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
 }

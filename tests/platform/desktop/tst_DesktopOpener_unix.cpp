@@ -1,40 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests that a document reaches xdg-open as exactly one argument, and that its answer comes back.
-#include "DesktopOpener.h"
+#include "DesktopOpenerTest.h"
 #include "TestFiles.h"
 
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 
-Q_DECLARE_METATYPE(std::optional<Opener::Failure>)
-
-using Failure = Opener::Failure;
-
-class TestDesktopOpener : public QObject
+class TestDesktopOpener : public DesktopOpenerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void answer_data();
     void answer();
     void noAnswerOnceTheWindowIsGone();
 
 private:
+    void prepareDesktop() override { qputenv("PATH", m_dir->path().toUtf8()); }
     /// Puts an xdg-open in PATH that records its arguments, then runs @p body.
     void installXdgOpen(const QByteArray &body);
     QString recorded() const { return m_dir->filePath(QStringLiteral("arguments")); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestDesktopOpener::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("PATH", m_dir->path().toUtf8());
-}
 
 void TestDesktopOpener::installXdgOpen(const QByteArray &body)
 {
@@ -71,15 +56,10 @@ void TestDesktopOpener::answer()
     const QString path = QStringLiteral("/tmp/wake up 'now' $(touch pwned); -v \u00E9t\u00E9.mp3");
     DesktopOpener opener(300);
     QObject window;
-    int answers = 0;
-    std::optional<Failure> answered;
-    opener.openDocument(path, &window, [&](std::optional<Failure> got) {
-        ++answers;
-        answered = got;
-    });
-    QCOMPARE(answers, 0); // never before the event loop runs
-    QTRY_COMPARE_WITH_TIMEOUT(answers, 1, 5000);
-    QCOMPARE(answered, failure);
+    const auto heard = open(opener, path, &window);
+    QCOMPARE(heard->answers, 0); // never before the event loop runs
+    QTRY_COMPARE_WITH_TIMEOUT(heard->answers, 1, 5000);
+    QCOMPARE(heard->failure, failure);
     if (!xdgOpen.isEmpty())
         QCOMPARE(TestFiles::read(recorded()), path.toUtf8() + "\n--\n");
     // An opener whose player is still running outlives the test otherwise,
@@ -91,22 +71,19 @@ void TestDesktopOpener::answer()
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ended), 5000);
     }
     QTest::qWait(400);
-    QCOMPARE(answers, 1);
+    QCOMPARE(heard->answers, 1);
 }
 
 void TestDesktopOpener::noAnswerOnceTheWindowIsGone()
 {
     installXdgOpen("exit 3");
     DesktopOpener opener;
-    int answers = 0;
-    {
-        QObject window;
-        opener.openDocument(QStringLiteral("/tmp/song.mp3"), &window, [&](std::optional<Failure>) { ++answers; });
-    }
+    // The window closes as soon as it asked.
+    const auto heard = open(opener, QStringLiteral("/tmp/song.mp3"), std::make_unique<QObject>().get());
     // xdg-open itself still ran: closing the window must not cut a player's start short.
     QTRY_VERIFY(QFile::exists(recorded()));
     QTest::qWait(200);
-    QCOMPARE(answers, 0);
+    QCOMPARE(heard->answers, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopOpener)

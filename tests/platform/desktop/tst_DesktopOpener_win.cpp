@@ -1,33 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests that a document reaches the shell's "Open" with its exact path, and that the shell's answer comes back.
-#include "DesktopOpener.h"
+#include "DesktopOpenerTest.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
 
-using Failure = Opener::Failure;
-
-class TestDesktopOpener : public QObject
+class TestDesktopOpener : public DesktopOpenerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void answer_data();
     void answer();
     void noAnswerOnceTheWindowIsGone();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestDesktopOpener::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
 
 void TestDesktopOpener::answer_data()
 {
@@ -57,35 +43,27 @@ void TestDesktopOpener::answer()
 
     DesktopOpener opener;
     QObject window;
-    int answers = 0;
-    std::optional<Failure> answered;
-    opener.openDocument(QDir::toNativeSeparators(m_dir->filePath(opened)), &window, [&](std::optional<Failure> got) {
-        ++answers;
-        answered = got;
-    });
-    QCOMPARE(answers, 0); // never before the event loop runs
-    QTRY_COMPARE_WITH_TIMEOUT(answers, 1, 10000);
-    QCOMPARE(answered, failure);
+    const auto heard = open(opener, QDir::toNativeSeparators(m_dir->filePath(opened)), &window);
+    QCOMPARE(heard->answers, 0); // never before the event loop runs
+    QTRY_COMPARE_WITH_TIMEOUT(heard->answers, 1, 10000);
+    QCOMPARE(heard->failure, failure);
     if (!failure)
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir->filePath(QStringLiteral("opened.txt"))), 10000);
     QTest::qWait(200);
-    QCOMPARE(answers, 1);
+    QCOMPARE(heard->answers, 1);
 }
 
 void TestDesktopOpener::noAnswerOnceTheWindowIsGone()
 {
     TestFiles::write(m_dir->filePath(QStringLiteral("alarm.cmd")), "@echo off\r\ntype nul > \"%~dp0opened.txt\"\r\n");
     DesktopOpener opener;
-    int answers = 0;
-    {
-        QObject window;
-        opener.openDocument(QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("alarm.cmd"))), &window,
-                            [&](std::optional<Failure>) { ++answers; });
-    }
+    // The window closes as soon as it asked.
+    const auto heard = open(opener, QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("alarm.cmd"))),
+                            std::make_unique<QObject>().get());
     // The shell still opened it: closing the window must not cut a player's start short.
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir->filePath(QStringLiteral("opened.txt"))), 10000);
     QTest::qWait(200);
-    QCOMPARE(answers, 0);
+    QCOMPARE(heard->answers, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopOpener)
