@@ -8,7 +8,8 @@ dorvane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 dorvane_packages=(build-essential cmake qt6-base-dev qt6-webengine-dev libgl-dev
                   fonts-dejavu-core xdg-utils file)
-dorvane_test_packages=(xvfb xauth xdotool x11-apps tzdata libfaketime)
+# dbus and python3-dbusmock: a private bus with a stand-in logind; libcap2-bin: setcap for the wake helper.
+dorvane_test_packages=(xvfb xauth xdotool x11-apps tzdata libfaketime dbus python3-dbusmock libcap2-bin)
 
 dorvane_install_packages() {
     local wanted=("$@") missing=() package

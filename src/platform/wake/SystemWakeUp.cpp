@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SystemWakeUp: what both systems share: waking turned off by the user.
+// SystemWakeUp: what both systems share: waking turned off by the user, and what is said of an obstacle.
 #include "SystemWakeUp.h"
+
+#include "WakeLog.h"
+
+#include <utility>
 
 namespace {
 
@@ -23,4 +27,19 @@ std::unique_ptr<WakeUp> SystemWakeUp::forSwitch(const QString &switchValue)
     if (switchValue.trimmed().compare(u"off", Qt::CaseInsensitive) == 0)
         return std::make_unique<WakingTurnedOff>();
     return std::make_unique<SystemWakeUp>();
+}
+
+QString SystemWakeUp::obstacle() const
+{
+    return m_obstacle;
+}
+
+void SystemWakeUp::setObstacle(const QString &text)
+{
+    if (text == m_obstacle)
+        return;
+    if (!text.isEmpty())
+        qCWarning(lcWake).noquote() << "Dorvane cannot wake the computer for the alarm:" << text;
+    m_obstacle = text;
+    emit obstacleChanged();
 }

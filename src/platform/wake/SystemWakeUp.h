@@ -10,11 +10,13 @@
 
 /**
  * Wakes the computer through the system. On Linux that is a timer on the
- * alarm clock CLOCK_REALTIME_ALARM, which resumes a suspended computer: set
- * by the program itself where it may (it holds CAP_WAKE_ALARM), else by its
- * helper dorvane-wake, which the package installs with that capability alone.
- * On Windows it is a waitable timer that resumes the computer where the power
- * plan allows wake timers. The request ends with this object.
+ * alarm clock CLOCK_REALTIME_ALARM, which resumes a suspended computer, held
+ * by the helper dorvane-wake: the package installs it with the capability
+ * cap_wake_alarm alone, and it serves only a caller in a local session at a
+ * seat. It is started at once, so that obstacle() tells what stands in the
+ * way before anything is asked, and again after it was killed. On Windows it
+ * is a waitable timer that resumes the computer where the power plan allows
+ * wake timers. The request ends with this object.
  */
 class SystemWakeUp final : public WakeUp
 {
@@ -22,6 +24,10 @@ class SystemWakeUp final : public WakeUp
 
 public:
     SystemWakeUp();
+#ifndef Q_OS_WIN
+    /// Has the helper at @p helperPath hold the timer; none when it is empty.
+    explicit SystemWakeUp(const QString &helperPath);
+#endif
     ~SystemWakeUp() override;
 
     void wakeAt(const QDateTime &moment) override;
@@ -35,6 +41,10 @@ public:
     static std::unique_ptr<WakeUp> forSwitch(const QString &switchValue);
 
 private:
+    /// From now on obstacle() says @p text: warns of a new obstacle, and tells of any change.
+    void setObstacle(const QString &text);
+
     struct Private;
     std::unique_ptr<Private> d;
+    QString m_obstacle;
 };

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SystemWakeUp: on Linux a timer on CLOCK_REALTIME_ALARM, the program's own or its helper's.
+// SystemWakeUp: on Linux a timer on CLOCK_REALTIME_ALARM, held by the helper dorvane-wake.
 #include "SystemWakeUp.h"
 
 #include "WakeLog.h"
+#include "WakeProtocol.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include <cerrno>
-#include <utility>
-#include <sys/timerfd.h>
-#include <unistd.h>
+#include <deque>
 
 namespace {
 
@@ -29,8 +27,9 @@ QString findHelper()
 } // namespace
 
 struct SystemWakeUp::Private {
-    explicit Private(SystemWakeUp *owner)
+    Private(SystemWakeUp *owner, const QString &path)
         : q(owner)
+        , helperPath(path)
     {
     }
 
@@ -43,100 +42,67 @@ struct SystemWakeUp::Private {
             if (!helper->waitForFinished(2000))
                 helper->kill();
         }
-        if (timer >= 0)
-            close(timer);
     }
 
-    void setObstacle(const QString &text)
-    {
-        if (text != obstacle && !text.isEmpty())
-            qCWarning(lcWake).noquote() << "Dorvane cannot wake the computer for the alarm:" << text;
-        if (std::exchange(obstacle, text) != text)
-            emit q->obstacleChanged();
-    }
-
-    void startHelper();
+    void start();
+    void send(const QDateTime &moment);
     void readAnswers();
+    void ended(int code, QProcess::ExitStatus status);
+    QString textOf(WakeProtocol::Obstacle obstacle) const;
+    void update() { q->setObstacle(standing.isEmpty() ? refusal : standing); }
 
     SystemWakeUp *const q;
-    QString obstacle;
-    bool ownAllowed = true; ///< until the system refuses the program a timer of its own
-    int timer = -1;         ///< the program's own timer, while a request stands
-    QString ownError;
+    const QString helperPath;
     std::unique_ptr<QProcess> helper;
-    QString helperPath;
-    bool helperAnswered = false;
-    bool helperGone = false;
+    bool greeted = false;
+    QString standing;                 ///< what keeps any request from being served
+    QString refusal;                  ///< why the last request was not
+    QDateTime asked;                  ///< the moment that stands, to ask a new helper again
+    std::deque<QDateTime> unanswered; ///< the moments of the lines sent and not yet answered; invalid for cancel
 };
 
 SystemWakeUp::SystemWakeUp()
-    : d(std::make_unique<Private>(this))
+    : SystemWakeUp(findHelper())
 {
+}
+
+SystemWakeUp::SystemWakeUp(const QString &helperPath)
+    : d(std::make_unique<Private>(this, helperPath))
+{
+    d->start();
 }
 
 SystemWakeUp::~SystemWakeUp() = default;
 
-QString SystemWakeUp::obstacle() const
-{
-    return d->obstacle;
-}
-
 void SystemWakeUp::wakeAt(const QDateTime &moment)
 {
-    if (d->ownAllowed && moment.isValid() && d->timer < 0) {
-        d->timer = timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC);
-        d->ownAllowed = d->timer >= 0;
-        if (!d->ownAllowed)
-            d->ownError = qt_error_string(errno);
+    d->asked = QDateTime();
+    d->refusal.clear();
+    if (moment.isValid()) {
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        if (WakeProtocol::requestFor(moment.toSecsSinceEpoch(), now))
+            d->asked = moment;
+        else if (moment.toSecsSinceEpoch() - now > WakeProtocol::maxAheadSecs)
+            d->refusal = tr("the wake-up time %1 is further ahead than Dorvane ever asks").arg(moment.toString(Qt::ISODate));
+        else // The computer is awake and will be at the alarm.
+            qCDebug(lcWake).noquote() << "no wake-up timer for" << moment.toString(Qt::ISODate) << "(too near to be needed)";
     }
-    if (d->ownAllowed) {
-        // A timer disarmed by the kernel still shows its old time in /proc,
-        // so a withdrawn request closes it, and the next makes a new one.
-        if (!moment.isValid()) {
-            if (d->timer >= 0)
-                close(d->timer);
-            d->timer = -1;
-            d->setObstacle(QString());
-            return;
-        }
-        itimerspec value = {};
-        const qint64 msecs = moment.toMSecsSinceEpoch();
-        value.it_value.tv_sec = time_t(msecs / 1000);
-        value.it_value.tv_nsec = long(msecs % 1000) * 1'000'000;
-        if (timerfd_settime(d->timer, TFD_TIMER_ABSTIME, &value, nullptr) == 0) {
-            qCInfo(lcWake).noquote() << "wake-up timer set for" << moment.toString(Qt::ISODate);
-            d->setObstacle(QString());
-        } else {
-            d->setObstacle(tr("the system refused the wake-up timer (%1)").arg(qt_error_string(errno)));
-        }
-        return;
-    }
-
-    if (!d->helper && !d->helperGone) {
-        if (!moment.isValid())
-            return;
-        d->startHelper();
-    }
-    if (d->helperGone)
-        return;
-    // One line: the second to wake at, or "cancel". The helper accepts nothing else.
-    const QByteArray line = moment.isValid() ? QByteArray::number(moment.toSecsSinceEpoch()) : QByteArrayLiteral("cancel");
-    d->helper->write(line + '\n');
-    d->helperAnswered = false;
-    // Until it answers; not worth a warning, as it answers at once.
-    d->obstacle = moment.isValid() ? tr("its helper %1 has not answered").arg(d->helperPath) : QString();
+    if (d->helper)
+        d->send(d->asked);
+    else
+        d->start();
+    d->update();
 }
 
-void SystemWakeUp::Private::startHelper()
+void SystemWakeUp::Private::start()
 {
-    helperPath = findHelper();
     if (helperPath.isEmpty()) {
-        helperGone = true;
-        setObstacle(tr("Dorvane may not set wake-up timers itself (%1), and its helper dorvane-wake, which "
-                       "Dorvane's package installs, is not there")
-                        .arg(ownError));
+        standing = tr("its helper dorvane-wake, which Dorvane's package installs, is not there");
+        update();
         return;
     }
+    greeted = false;
+    unanswered.clear();
     helper = std::make_unique<QProcess>();
     helper->setProgram(helperPath);
     helper->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -144,28 +110,86 @@ void SystemWakeUp::Private::startHelper()
     QObject::connect(helper.get(), &QProcess::errorOccurred, helper.get(), [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        helperGone = true;
-        setObstacle(tr("its helper %1 could not be started (%2)").arg(helperPath, helper->errorString()));
+        standing = tr("its helper %1 could not be started (%2)").arg(helperPath, helper->errorString());
+        helper.release()->deleteLater();
+        update();
     });
-    QObject::connect(helper.get(), &QProcess::finished, helper.get(), [this](int code) {
-        readAnswers();
-        helperGone = true;
-        if (obstacle.isEmpty() || !helperAnswered)
-            setObstacle(tr("its helper %1 ended (exit status %2)").arg(helperPath).arg(code));
+    QObject::connect(helper.get(), &QProcess::finished, helper.get(), [this](int code, QProcess::ExitStatus status) {
+        ended(code, status);
     });
     helper->start(QIODevice::ReadWrite);
+    if (asked.isValid())
+        send(asked);
+}
+
+void SystemWakeUp::Private::send(const QDateTime &moment)
+{
+    const WakeProtocol::Request request = moment.isValid() ? WakeProtocol::Request{false, moment.toSecsSinceEpoch()}
+                                                           : WakeProtocol::Request{true, 0};
+    helper->write(QByteArray::fromStdString(WakeProtocol::format(request) + '\n'));
+    unanswered.push_back(moment);
+}
+
+QString SystemWakeUp::Private::textOf(WakeProtocol::Obstacle obstacle) const
+{
+    switch (obstacle) {
+    case WakeProtocol::Obstacle::NoCapability:
+        return tr("its helper %1 does not hold the capability cap_wake_alarm (to give it: sudo setcap cap_wake_alarm=p %1)")
+            .arg(helperPath);
+    case WakeProtocol::Obstacle::NoNewPrivileges:
+        return tr("Dorvane runs with no_new_privs set (in a sandbox, or as a service with NoNewPrivileges=), so the "
+                  "system does not grant its helper %1 the capability cap_wake_alarm")
+            .arg(helperPath);
+    case WakeProtocol::Obstacle::NotAtSeat:
+        return tr("only programs in a local session at a seat may wake this computer, and Dorvane runs outside one "
+                  "(as from an ssh login, a cron job or a service)");
+    }
+    return QString();
 }
 
 void SystemWakeUp::Private::readAnswers()
 {
-    while (helper->canReadLine()) {
-        const QString answer = QString::fromUtf8(helper->readLine()).trimmed().left(200);
-        helperAnswered = true;
-        if (answer == u"ok") {
-            qCInfo(lcWake).noquote() << "wake-up timer set by" << helperPath;
-            setObstacle(QString());
-        } else {
-            setObstacle(tr("its helper %1 says: %2").arg(helperPath, answer.startsWith(u"error ") ? answer.mid(6) : answer));
+    while (helper && helper->canReadLine()) {
+        const QByteArray line = helper->readLine().chopped(1).left(int(WakeProtocol::maxReasonLength) + 10);
+        const auto answer = WakeProtocol::parseAnswer(std::string_view(line.constData(), size_t(line.size())));
+        const QDateTime moment = greeted && !unanswered.empty() ? unanswered.front() : QDateTime();
+        if (greeted && !unanswered.empty())
+            unanswered.pop_front();
+        const bool greeting = !std::exchange(greeted, true);
+        using Kind = WakeProtocol::Answer::Kind;
+        if (!answer) {
+            standing = tr("its helper %1 gave an answer Dorvane does not know: %2").arg(helperPath, QString::fromUtf8(line));
+        } else if (answer->kind == Kind::Ready) {
+            standing.clear();
+        } else if (answer->kind == Kind::Cannot) {
+            standing = textOf(answer->obstacle);
+        } else if (answer->kind == Kind::Done && moment.isValid()) {
+            standing.clear();
+            qCInfo(lcWake).noquote() << "wake-up timer set for" << moment.toLocalTime().toString(Qt::ISODate);
+        } else if (answer->kind == Kind::Failed && !greeting) {
+            refusal = tr("its helper %1 says: %2").arg(helperPath, QString::fromStdString(answer->reason));
+        } else if (answer->kind == Kind::Refused) {
+            refusal = tr("its helper %1 refused the request").arg(helperPath);
         }
+    }
+    update();
+}
+
+void SystemWakeUp::Private::ended(int code, QProcess::ExitStatus status)
+{
+    readAnswers();
+    // Gone once this signal has been handled.
+    helper.release()->deleteLater();
+    if (status == QProcess::CrashExit)
+        standing = tr("its helper %1 was killed by signal %2").arg(helperPath).arg(code);
+    else
+        standing = tr("its helper %1 ended (exit status %2)").arg(helperPath).arg(code);
+    // A helper that worked and was killed (by hand, or for memory) is started
+    // again at once: no later request may come before the alarm it held.
+    const bool restart = status == QProcess::CrashExit && greeted;
+    update();
+    if (restart) {
+        qCInfo(lcWake).noquote() << "starting the wake helper again";
+        start();
     }
 }
