@@ -12,6 +12,7 @@
 #include "SingleInstance.h"
 #include "SiteRoot.h"
 #include "SystemClock.h"
+#include "SystemStayAwake.h"
 #include "SystemWakeUp.h"
 #include "Text.h"
 #include "WebPages.h"
@@ -48,9 +49,10 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     DesktopOpener opener;
-    // Outlives the window, which withdraws its request as it closes.
+    // Both outlive the window, which withdraws its requests as it closes.
     const std::unique_ptr<WakeUp> wakeUp = SystemWakeUp::forSwitch(qEnvironmentVariable(SystemWakeUp::switchVariable));
-    Form1 window({clock, opener, *wakeUp, files, createWebPane(opener), WebPages::onSite(siteRoot())});
+    SystemStayAwake stayAwake;
+    Form1 window({{clock, opener, *wakeUp, stayAwake, files}, createWebPane(opener), WebPages::onSite(siteRoot())});
     QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
         window.showNormal();
         window.raise();

@@ -2,9 +2,12 @@
 // AlarmClock: the tick, the alarm it plays, and the wake-up it asks the system for.
 #include "AlarmClock.h"
 
+#include "AlarmTexts.h"
+
 #include "Module1.h"
 #include "Opener.h"
 #include "SequentialFiles.h"
+#include "StayAwake.h"
 #include "TickSchedule.h"
 #include "TimeText.h"
 #include "WakeUp.h"
@@ -29,6 +32,7 @@ AlarmClock::AlarmClock(const Services &services, QObject *parent)
     , m_clock(services.clock)
     , m_opener(services.opener)
     , m_wakeUp(services.wakeUp)
+    , m_stayAwake(services.stayAwake)
     , m_files(services.files)
 {
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -43,6 +47,8 @@ AlarmClock::~AlarmClock()
     // Nobody is left to ring the alarm the computer would wake for.
     if (m_wakeAsked.isValid())
         m_wakeUp.wakeAt(QDateTime());
+    if (m_held)
+        m_stayAwake.release();
 }
 
 void AlarmClock::start(QTime alarm)
@@ -51,6 +57,7 @@ void AlarmClock::start(QTime alarm)
     m_previousReading = m_clock.read();
     m_watch.start(m_previousReading.wall);
     updateWakeUp(true);
+    keepAwake(m_previousReading.wall);
     armTimer();
 }
 
@@ -58,6 +65,7 @@ void AlarmClock::setAlarmTime(QTime alarm)
 {
     m_alarm = alarm;
     updateWakeUp(false);
+    keepAwake(m_clock.now());
 }
 
 void AlarmClock::recheckRecord()
@@ -65,6 +73,7 @@ void AlarmClock::recheckRecord()
     const bool chosenBefore = m_fileChosen;
     const QString pathBefore = m_chosenPath;
     updateWakeUp(true);
+    keepAwake(m_clock.now());
     if (!m_fileChosen || (chosenBefore && m_chosenPath == pathBefore))
         return;
     if (m_plan.state == WakePlan::State::Refused)
@@ -83,6 +92,7 @@ void AlarmClock::Timer2_Timer()
     const QDateTime now = m_clock.now();
     if (!m_wakeFor.isValid() || m_wakeFor <= now || now.offsetFromUtc() != m_wakeOffset)
         updateWakeUp(false);
+    keepAwake(now);
     armTimer();
 }
 
@@ -103,8 +113,8 @@ void AlarmClock::CheckAlarm()
         WakePlan plan = m_plan;
         if (plan.state == WakePlan::State::Asked && m_wakeFor != tick.missed)
             plan = {WakePlan::State::NotAsked, {}};
-        const Missed missed{tick.missed, tick.missed, 1, AlarmWatch::causeOfGap(previous, reading), plan};
-        qCWarning(lcAlarm).noquote() << "missed the alarm of" << tick.missed.toString(Qt::ISODate);
+        const Missed missed{tick.missed, tick.lastMissed, tick.missedCount, AlarmWatch::causeOfGap(previous, reading), plan};
+        qCWarning(lcAlarm).noquote() << "missed" << tick.missedCount << "alarm(s) from" << tick.missed.toString(Qt::ISODate);
         emit this->missed(missed);
     }
     if (tick.fire)
@@ -121,7 +131,12 @@ void AlarmClock::open(const QDateTime &alarmAt)
         return;
     }
     qCInfo(lcAlarm).noquote() << "alarm at" << TimeText::Format(m_alarm) << "opens" << target.path;
+    m_opening = true;
     m_opener.openDocument(target.path, this, [this, alarmAt, target](std::optional<Opener::Failure> failure) {
+        m_opening = false;
+        if (!failure)
+            m_heardUntil = m_clock.now().addMSecs(heardMs);
+        keepAwake(m_clock.now());
         if (failure)
             emit notOpened({alarmAt, target, failure});
     });
@@ -170,4 +185,19 @@ void AlarmClock::updatePlan()
         m_tellRefusalUntil = QDateTime();
         emit willNotWake(m_plan);
     }
+}
+
+void AlarmClock::keepAwake(const QDateTime &now)
+{
+    // From shortly before the alarm, which a computer woken for it has just
+    // reached, until its file has been heard or has failed to open.
+    const bool due = m_fileChosen && m_wakeFor.isValid() && now.msecsTo(m_wakeFor) <= holdAheadMs;
+    const bool hold = due || m_opening || (m_heardUntil.isValid() && now < m_heardUntil);
+    if (hold == m_held)
+        return;
+    m_held = hold;
+    if (hold)
+        m_stayAwake.hold(AlarmTexts::holdingAwake(m_alarm));
+    else
+        m_stayAwake.release();
 }

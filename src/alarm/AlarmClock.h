@@ -13,13 +13,16 @@
 class Opener;
 class QTimer;
 class SequentialFiles;
+class StayAwake;
 class WakeUp;
 
 /**
  * Ticks once a second, just after each second of the wall clock begins. At
  * every tick it tells the time, and at the alarm second it hands the file
  * the record names to the desktop. It keeps the computer's wake-up request on
- * the next alarm, and tells its window, as facts, whatever went wrong: a file
+ * the next alarm, holds the computer awake from shortly before the alarm
+ * until the file has been heard, and tells its window, as facts, whatever
+ * went wrong: a file
  * that did not open, alarms that passed unplayed, a computer that will not be
  * woken. It shows nothing itself.
  */
@@ -33,8 +36,17 @@ public:
         const Clock &clock;
         Opener &opener;
         WakeUp &wakeUp;
+        StayAwake &stayAwake;
         SequentialFiles &files;
     };
+
+    /// How long before the alarm the computer is held awake: from the first
+    /// tick after the wake-up, so that nothing puts it back to sleep.
+    static constexpr qint64 holdAheadMs = AlarmWatch::wakeLeadMs + 15'000;
+
+    /// How long the computer stays held awake once the file has opened: time
+    /// for its player to start, take a hold of its own, and be heard.
+    static constexpr qint64 heardMs = 120'000;
 
     explicit AlarmClock(const Services &services, QObject *parent = nullptr);
     ~AlarmClock() override;
@@ -72,12 +84,14 @@ private:
     void armTimer();
     void updateWakeUp(bool recheckRecord);
     void updatePlan();
+    void keepAwake(const QDateTime &now);
 
     QTimer *Timer2;
 
     const Clock &m_clock;
     Opener &m_opener;
     WakeUp &m_wakeUp;
+    StayAwake &m_stayAwake;
     SequentialFiles &m_files;
     AlarmWatch m_watch;
     QTime m_alarm;
@@ -89,4 +103,7 @@ private:
     QString m_chosenPath;  ///< what the record named when last read
     QDateTime m_tellRefusalUntil; ///< a refusal that comes before then follows a new choice of file
     WakePlan m_plan;
+    bool m_held = false;    ///< the computer is held awake
+    bool m_opening = false; ///< the desktop has not yet answered for the file
+    QDateTime m_heardUntil; ///< the file opened: the computer stays awake until then
 };

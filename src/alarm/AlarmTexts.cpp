@@ -171,6 +171,11 @@ QString AlarmTexts::wakePlan(const WakePlan &plan)
     return QString();
 }
 
+QString AlarmTexts::holdingAwake(QTime alarm)
+{
+    return tr("The alarm at %1 is about to play its file.").arg(TimeText::Format(alarm));
+}
+
 QString AlarmTexts::willNotWake(const WakePlan &plan)
 {
     return tr("If this computer is asleep at the alarm time, Dorvane cannot wake it: %1.\n\n"

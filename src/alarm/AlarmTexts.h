@@ -38,6 +38,9 @@ public:
     /// What the computer's sleep means for the next alarm, in one sentence.
     static QString wakePlan(const WakePlan &plan);
 
+    /// Why the computer is held awake, for the desktop's list of what delays sleep.
+    static QString holdingAwake(QTime alarm);
+
     /// The notice that a chosen file will not wake the computer.
     static QString willNotWake(const WakePlan &plan);
 

@@ -3,6 +3,7 @@
 #include "AlarmWatch.h"
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 namespace {
@@ -29,8 +30,19 @@ AlarmWatch::Tick AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
 
     const QTime alarmSecond(alarm.hour(), alarm.minute(), alarm.second());
     const QDate today = wallClockAt(now.toMSecsSinceEpoch()).date();
+    // From the day before the previous tick's: a late tick just past midnight
+    // still fires the day before's alarm.
+    const QDate firstDay = wallClockAt(previous.toMSecsSinceEpoch()).date().addDays(-1);
     Tick tick;
-    for (const QDate day : {today.addDays(-1), today}) {
+    for (QDate day = firstDay; day.isValid() && day <= today; day = day.addDays(1)) {
+        // A clock set weeks ahead: every day in the middle had its one
+        // occurrence, and each came long before this tick.
+        if (firstDay.daysTo(day) == 3 && day.daysTo(today) > 3) {
+            const qint64 middle = day.daysTo(today) - 3;
+            tick.missedCount += int(qMin<qint64>(middle, INT_MAX / 2));
+            day = day.addDays(middle - 1);
+            continue;
+        }
         // Due when its second began since the previous tick: a value set in
         // the picker counts from the next tick, as it would on a wall clock.
         const QDateTime due = occurrence(day, alarmSecond);
@@ -40,7 +52,10 @@ AlarmWatch::Tick AlarmWatch::recordTick(const QDateTime &now, QTime alarm)
             m_lastFired = due.toUTC();
             tick.fire = true;
         } else {
-            tick.missed = due;
+            if (!tick.missed.isValid())
+                tick.missed = due;
+            tick.lastMissed = due;
+            ++tick.missedCount;
         }
     }
     return tick;

@@ -41,22 +41,26 @@ public:
 
     /// What one tick decided.
     struct Tick {
-        bool fire = false; ///< the alarm goes off now
-        QDateTime missed;  ///< the latest occurrence let go since the previous tick; invalid when none
+        bool fire = false;    ///< the alarm goes off now
+        QDateTime missed;     ///< the earliest occurrence let go since the previous tick; invalid when none
+        QDateTime lastMissed; ///< the latest of them
+        int missedCount = 0;  ///< how many were let go
     };
 
     /**
      * Notes the tick at @p now for the alarm at @p alarm (a time of day): it
      * fires an occurrence that came since the previous tick, which counts as
-     * fired from then on, and names one that came too long ago to be played.
+     * fired from then on, and counts those that came too long ago to be played.
      */
     Tick recordTick(const QDateTime &now, QTime alarm);
 
     /// The first occurrence of @p alarm after @p now: the next one a tick fires.
     QDateTime nextOccurrence(const QDateTime &now, QTime alarm) const;
 
-    /// How long before an occurrence the computer is woken for it: time enough to resume.
-    static constexpr qint64 wakeLeadMs = 30'000;
+    /// How long before an occurrence the computer is woken for it: the resume
+    /// itself takes seconds, but disks, sound devices and the network may take
+    /// half a minute more to come back.
+    static constexpr qint64 wakeLeadMs = 60'000;
 
     /// When to wake the computer for @p occurrence, asked at @p now: wakeLeadMs
     /// before it, or at the occurrence itself once that is past.

@@ -55,12 +55,12 @@ QPushButton *makeButton(const QString &caption, const QString &name, const QRect
 
 Form1::Form1(const Services &services, QWidget *parent)
     : QWidget(parent)
-    , m_clock(services.clock)
-    , m_opener(services.opener)
-    , m_files(services.files)
+    , m_clock(services.alarm.clock)
+    , m_opener(services.alarm.opener)
+    , m_files(services.alarm.files)
     , m_pages(services.pages)
     , m_browsing(services.browsing)
-    , m_alarmClock(new AlarmClock({services.clock, services.opener, services.wakeUp, services.files}, this))
+    , m_alarmClock(new AlarmClock(services.alarm, this))
 {
     setWindowTitle(QStringLiteral("Dorvane"));
     setFixedSize(Layout::client);

@@ -2,6 +2,7 @@
 // Form1: the main window, with the running clock and the alarm time.
 #pragma once
 
+#include "AlarmClock.h"
 #include "AlarmReport.h"
 #include "NoticeBoard.h"
 #include "Places.h"
@@ -10,14 +11,9 @@
 #include <QTime>
 #include <QWidget>
 
-class AlarmClock;
-class Clock;
-class Opener;
 class QLineEdit;
 class QPushButton;
 class QTimeEdit;
-class SequentialFiles;
-class WakeUp;
 class WebPane;
 
 /**
@@ -33,11 +29,8 @@ class Form1 : public QWidget
 public:
     /// What the window needs of the world outside it.
     struct Services {
-        const Clock &clock;
-        Opener &opener;
-        WakeUp &wakeUp;
-        SequentialFiles &files;
-        WebPane *webPane; ///< taken over by the window
+        AlarmClock::Services alarm; ///< the clock, the opener and the settings files are the window's too
+        WebPane *webPane;           ///< taken over by the window
         WebPages::Addresses pages;
         Places::Browsing browsing = {}; ///< where Set File's chooser looks
     };

@@ -5,6 +5,7 @@
 #include "DriveMap.h"
 #include "FakeClock.h"
 #include "FakeOpener.h"
+#include "FakeStayAwake.h"
 #include "FakeWakeUp.h"
 #include "FullPath.h"
 #include "SequentialFiles.h"
@@ -34,6 +35,10 @@ private slots:
     void wakeUpFollowsTheAlarm();
     void missedAlarmIsTold_data();
     void missedAlarmIsTold();
+    void awakeUntilTheFileIsHeard_data();
+    void awakeUntilTheFileIsHeard();
+    void refusalToldForANewChoice_data();
+    void refusalToldForANewChoice();
 
 private:
     AlarmClock &startAt(const QDateTime &now, QTime alarm);
@@ -45,6 +50,7 @@ private:
     FakeClock m_clock;
     FakeOpener m_opener;
     std::unique_ptr<FakeWakeUp> m_wakeUp;
+    FakeStayAwake m_stayAwake;
     std::unique_ptr<AlarmClock> m_alarm;
     QStringList m_told; ///< each notice the clock's news would make, worded
 };
@@ -57,13 +63,14 @@ void TestAlarmClock::init()
     m_files = std::make_unique<SequentialFiles>(DriveMap(m_dir->path()));
     m_opener = FakeOpener();
     m_wakeUp = std::make_unique<FakeWakeUp>();
+    m_stayAwake = FakeStayAwake();
     m_told.clear();
 }
 
 AlarmClock &TestAlarmClock::startAt(const QDateTime &now, QTime alarm)
 {
     m_clock.set(now);
-    m_alarm = std::make_unique<AlarmClock>(AlarmClock::Services{m_clock, m_opener, *m_wakeUp, *m_files});
+    m_alarm = std::make_unique<AlarmClock>(AlarmClock::Services{m_clock, m_opener, *m_wakeUp, m_stayAwake, *m_files});
     connect(m_alarm.get(), &AlarmClock::notOpened, this, [this](const NotOpened &n) { m_told.append(AlarmTexts::notOpened(n)); });
     connect(m_alarm.get(), &AlarmClock::missed, this, [this](const Missed &m) { m_told.append(AlarmTexts::missed(m)); });
     m_alarm->start(alarm);
@@ -222,12 +229,12 @@ void TestAlarmClock::wakeUpRequest_data()
     QTest::addColumn<QTime>("alarm");
     QTest::addColumn<QString>("wake"); // the local time asked for
 
-    QTest::newRow("later today") << "2026-06-15 21:04:05" << QTime(22, 0) << "2026-06-15 21:59:30";
-    QTest::newRow("tomorrow") << "2026-06-15 21:04:05" << QTime(7, 30) << "2026-06-16 07:29:30";
-    QTest::newRow("too soon for the lead: at the alarm") << "2026-06-15 21:04:05" << QTime(21, 4, 20) << "2026-06-15 21:04:20";
+    QTest::newRow("later today") << "2026-06-15 21:04:05" << QTime(22, 0) << "2026-06-15 21:59:00";
+    QTest::newRow("tomorrow") << "2026-06-15 21:04:05" << QTime(7, 30) << "2026-06-16 07:29:00";
+    QTest::newRow("too soon for the lead: at the alarm") << "2026-06-15 21:04:05" << QTime(21, 4, 50) << "2026-06-15 21:04:50";
     // Where the tests' zone is Berlin's: 02:30 does not exist on 29 March, the alarm comes at 03:00 CEST.
     if (QTimeZone::systemTimeZone().id() == "Europe/Berlin")
-        QTest::newRow("daylight saving skips the alarm") << "2026-03-28 22:00:00" << QTime(2, 30) << "2026-03-29 01:59:30";
+        QTest::newRow("daylight saving skips the alarm") << "2026-03-28 22:00:00" << QTime(2, 30) << "2026-03-29 01:59:00";
 }
 
 void TestAlarmClock::wakeUpRequest()
@@ -254,9 +261,9 @@ void TestAlarmClock::wakeUpFollowsTheAlarm()
     tickAt(QStringLiteral("07:31:00.002"));
     QCOMPARE(m_opener.documents.size(), 1);
     m_alarm.reset();
-    QCOMPARE(m_wakeUp->requests, (QList<QDateTime>{QDateTime(QDate(2026, 6, 15), QTime(7, 29, 30)),
-                                                   QDateTime(QDate(2026, 6, 15), QTime(7, 30, 30)),
-                                                   QDateTime(QDate(2026, 6, 16), QTime(7, 30, 30)), QDateTime()}));
+    QCOMPARE(m_wakeUp->requests, (QList<QDateTime>{QDateTime(QDate(2026, 6, 15), QTime(7, 29)),
+                                                   QDateTime(QDate(2026, 6, 15), QTime(7, 30)),
+                                                   QDateTime(QDate(2026, 6, 16), QTime(7, 30)), QDateTime()}));
 }
 
 void TestAlarmClock::missedAlarmIsTold_data()
@@ -271,9 +278,11 @@ void TestAlarmClock::missedAlarmIsTold_data()
     QTest::newRow("waking turned off") << 62 << true << off
                                        << "15 June was missed and is not played late: the computer was asleep. "
                                           "Dorvane could not wake it: " + off + ".";
-    QTest::newRow("asked to wake") << 62 << true << "" << "asleep. Dorvane had asked the system to wake it at 07:29:30 AM.";
+    QTest::newRow("asked to wake") << 62 << true << "" << "asleep. Dorvane had asked the system to wake it at 07:29:00 AM.";
     QTest::newRow("no file chosen") << 62 << false << "" << "asleep. Dorvane does not wake the computer while no file is chosen.";
     QTest::newRow("past midnight: the day named") << 60'000 << true << "" << "07:30:00 AM on Monday, 15 June was";
+    QTest::newRow("over three alarms: counted, the first and last named")
+        << 50 * 3600 << true << "" << "The 3 alarms from 07:30:00 AM on Monday, 15 June to 07:30:00 AM on Wednesday, 17 June were missed";
 }
 
 void TestAlarmClock::missedAlarmIsTold()
@@ -285,7 +294,7 @@ void TestAlarmClock::missedAlarmIsTold()
     if (chosen)
         chooseSong();
     m_wakeUp->refusal = refusal;
-    startAt(QDateTime(QDate(2026, 6, 15), QTime(7, 29)), QTime(7, 30));
+    startAt(QDateTime(QDate(2026, 6, 15), QTime(7, 28)), QTime(7, 30));
     tickAt(QStringLiteral("07:29:59.002"));
     m_clock.sleepMSecs(seconds * 1000LL);
     QVERIFY(QMetaObject::invokeMethod(m_alarm.get(), "Timer2_Timer"));
@@ -293,6 +302,92 @@ void TestAlarmClock::missedAlarmIsTold()
     QVERIFY(m_opener.documents.isEmpty());
     QCOMPARE(m_told.size(), 1);
     QVERIFY2(m_told.first().contains(told), qPrintable(m_told.first()));
+}
+
+void TestAlarmClock::awakeUntilTheFileIsHeard_data()
+{
+    QTest::addColumn<QString>("record");   // "song", "gone" (a file that is not there) or "none"
+    QTest::addColumn<int>("desktop");      // the desktop's answer: -1 opened, else an Opener::Failure
+    // Held (H) or not (-) at 07:28:00, at 07:28:50, at the 07:30 alarm, once the desktop answered,
+    // at 07:31:59 and at 07:32:01.
+    QTest::addColumn<QString>("held");
+
+    QTest::newRow("opened: held until two minutes after") << "song" << -1 << "-HHHH-";
+    QTest::newRow("the desktop fails: let go at its answer") << "song" << int(Opener::Failure::NoApplication) << "-HH---";
+    QTest::newRow("the file is gone: let go at the alarm") << "gone" << -1 << "-H----";
+    QTest::newRow("no file chosen: never held") << "none" << -1 << "------";
+}
+
+void TestAlarmClock::awakeUntilTheFileIsHeard()
+{
+    QFETCH(QString, record);
+    QFETCH(int, desktop);
+    QFETCH(QString, held);
+    if (record != u"none") {
+        chooseSong();
+        if (record == u"gone")
+            QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("song.mp3"))));
+    }
+    if (desktop >= 0)
+        m_opener.failure = Opener::Failure(desktop);
+    startAt(QDateTime(QDate(2026, 6, 15), QTime(7, 27, 59, 500)), QTime(7, 30));
+    QString seen;
+    const auto note = [&] { seen += m_stayAwake.held ? u'H' : u'-'; };
+    tickAt(QStringLiteral("07:28:00.002"));
+    note();
+    tickAt(QStringLiteral("07:28:50.002"));
+    note();
+    tickAt(QStringLiteral("07:30:00.002"));
+    note();
+    QTest::qWait(20); // the desktop answers from the event loop
+    note();
+    tickAt(QStringLiteral("07:31:59.002"));
+    note();
+    tickAt(QStringLiteral("07:32:01.002"));
+    note();
+    QCOMPARE(seen, held);
+    // Held once, let go once; and never left held when the clock goes.
+    QVERIFY(m_stayAwake.calls.size() <= 2);
+    tickAt(QStringLiteral("07:29:00.002"), 1);
+    m_alarm.reset();
+    QVERIFY(!m_stayAwake.held);
+}
+
+void TestAlarmClock::refusalToldForANewChoice_data()
+{
+    QTest::addColumn<QString>("before");  // the record at start: "none" or "song"
+    QTest::addColumn<QString>("refusal"); // "at once", "late" (2 s after the choice), "too late" (11 s after)
+    QTest::addColumn<bool>("told");
+
+    QTest::newRow("refused at once") << "none" << "at once" << true;
+    QTest::newRow("refused by a late answer") << "none" << "late" << true;
+    QTest::newRow("an answer long after the choice is no news of it") << "none" << "too late" << false;
+    QTest::newRow("the same file kept: no choice") << "song" << "at once" << false;
+}
+
+void TestAlarmClock::refusalToldForANewChoice()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, refusal);
+    QFETCH(bool, told);
+    if (before == u"song")
+        chooseSong();
+    const QString why = QStringLiteral("its helper is not there");
+    if (refusal == u"at once")
+        m_wakeUp->refusal = why;
+    AlarmClock &alarm = startAt(QDateTime(QDate(2026, 6, 15), QTime(21, 0)), QTime(7, 30));
+    QStringList notices;
+    connect(&alarm, &AlarmClock::willNotWake, this, [&](const WakePlan &plan) { notices.append(AlarmTexts::willNotWake(plan)); });
+    chooseSong();
+    alarm.recheckRecord();
+    if (refusal != u"at once") {
+        m_clock.advanceMSecs(refusal == u"late" ? 2000 : 11'000);
+        m_wakeUp->answer(why);
+    }
+    QCOMPARE(alarm.wakePlan().state, WakePlan::State::Refused);
+    QCOMPARE(notices.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(notices.first().contains(why), qPrintable(notices.first()));
 }
 
 QTEST_GUILESS_MAIN(TestAlarmClock)

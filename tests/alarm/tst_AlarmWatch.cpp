@@ -166,14 +166,19 @@ void TestAlarmWatch::missed_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("tick"); // the first after the start
     QTest::addColumn<bool>("fires");
-    QTest::addColumn<QString>("missed"); // the occurrence told, or empty
+    QTest::addColumn<QString>("missed"); // the first occurrence told, or empty
+    QTest::addColumn<int>("count");      // how many were told
 
     const QString day = QStringLiteral("2026-06-15 ");
-    QTest::newRow("30 s late: played, not told") << day + "07:29:58.500" << day + "07:30:30.002" << true << "";
-    QTest::newRow("61 s late: told") << day + "07:29:58.500" << day + "07:31:01.002" << false << day + "07:30:00.000";
-    QTest::newRow("2 h late: told") << day + "07:29:58.500" << day + "09:30:00.002" << false << day + "07:30:00.000";
-    QTest::newRow("clock set back over it: nothing") << day + "07:40:00.500" << day + "07:00:00.002" << false << "";
-    QTest::newRow("started after it: nothing") << day + "07:30:00.300" << day + "09:00:00.002" << false << "";
+    QTest::newRow("30 s late: played, not told") << day + "07:29:58.500" << day + "07:30:30.002" << true << "" << 0;
+    QTest::newRow("61 s late: told") << day + "07:29:58.500" << day + "07:31:01.002" << false << day + "07:30:00.000" << 1;
+    QTest::newRow("2 h late: told") << day + "07:29:58.500" << day + "09:30:00.002" << false << day + "07:30:00.000" << 1;
+    QTest::newRow("50 h late: three told, the first named") << day + "07:29:58.500" << "2026-06-17 09:30:00.002" << false
+                                                            << day + "07:30:00.000" << 3;
+    QTest::newRow("a year late, the last one played") << day + "07:29:58.500" << "2027-06-15 07:30:10.002" << true
+                                                      << day + "07:30:00.000" << 365;
+    QTest::newRow("clock set back over it: nothing") << day + "07:40:00.500" << day + "07:00:00.002" << false << "" << 0;
+    QTest::newRow("started after it: nothing") << day + "07:30:00.300" << day + "09:00:00.002" << false << "" << 0;
 }
 
 void TestAlarmWatch::missed()
@@ -182,11 +187,13 @@ void TestAlarmWatch::missed()
     QFETCH(QString, tick);
     QFETCH(bool, fires);
     QFETCH(QString, missed);
+    QFETCH(int, count);
     AlarmWatch watch(berlin);
     watch.start(moment(start));
     const AlarmWatch::Tick late = watch.recordTick(moment(tick), QTime(7, 30));
     QCOMPARE(late.fire, fires);
     QCOMPARE(late.missed.toUTC(), missed.isEmpty() ? QDateTime() : moment(missed).toUTC());
+    QCOMPARE(late.missedCount, count);
     QVERIFY(!watch.recordTick(moment(tick).addSecs(1), QTime(7, 30)).missed.isValid()); // told once
 }
 

@@ -5,6 +5,7 @@
 #include "DriveMap.h"
 #include "FakeClock.h"
 #include "FakeOpener.h"
+#include "FakeStayAwake.h"
 #include "FakeWakeUp.h"
 #include "FakeWebPane.h"
 #include "FileListBox.h"
@@ -72,6 +73,7 @@ private slots:
     void sameTroubleSharesOneNotice_data();
     void sameTroubleSharesOneNotice();
     void setFileShowsFreshChooserWhileClockRuns();
+    void wakePlanShownOnTheAlarmTime();
 
 private:
     QString alarmFile() const { return m_dir->filePath(QStringLiteral("9836v3.txt")); }
@@ -86,6 +88,7 @@ private:
     FakeClock m_clock;
     FakeOpener m_opener;
     FakeWakeUp m_wakeUp;
+    FakeStayAwake m_stayAwake;
     FakeWebPane *m_pane = nullptr;
     std::unique_ptr<Form1> m_form;
 };
@@ -118,7 +121,7 @@ Form1 *TestForm1::createForm()
     const QString home = m_dir->filePath(QStringLiteral("home"));
     const Places::Browsing browsing{[home] { return QList<Places::Place>{{home, QString()}}; },
                                     [home] { return home + QStringLiteral("/Music"); }};
-    m_form = std::make_unique<Form1>(Form1::Services{m_clock, m_opener, m_wakeUp, *m_files, m_pane, pages, browsing});
+    m_form = std::make_unique<Form1>(Form1::Services{{m_clock, m_opener, m_wakeUp, m_stayAwake, *m_files}, m_pane, pages, browsing});
     return m_form.get();
 }
 
@@ -484,6 +487,21 @@ void TestForm1::setFileShowsFreshChooserWhileClockRuns()
     QTest::mouseClick(setFile, Qt::LeftButton);
     QVERIFY(fresh);
     QCOMPARE(TestFiles::read(record), song.toUtf8() + "\r\n");
+}
+
+void TestForm1::wakePlanShownOnTheAlarmTime()
+{
+    const QString song = m_dir->filePath(QStringLiteral("song.mp3"));
+    TestFiles::write(song, "ID3");
+    TestFiles::write(m_dir->filePath(QStringLiteral("alarm_file.txt")), song.toUtf8() + "\r\n");
+    writeAlarmFile("07:30:00 AM\r\n");
+    createForm();
+    const QString woken = QStringLiteral("The computer will be woken at 07:29:00 AM for the alarm.");
+    QCOMPARE(picker()->toolTip(), woken);
+    QVERIFY(picker()->accessibleDescription().endsWith(u' ' + woken));
+    // The system's answer comes later and changes what is said.
+    m_wakeUp.answer(QStringLiteral("its helper is not there"));
+    QCOMPARE(picker()->toolTip(), QStringLiteral("This computer will not be woken for the alarm: its helper is not there."));
 }
 
 QTEST_MAIN(TestForm1)

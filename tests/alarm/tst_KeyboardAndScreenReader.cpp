@@ -4,6 +4,7 @@
 #include "DriveMap.h"
 #include "FakeClock.h"
 #include "FakeOpener.h"
+#include "FakeStayAwake.h"
 #include "FakeWakeUp.h"
 #include "Form1.h"
 #include "ModalDialog.h"
@@ -93,6 +94,7 @@ private:
     FakeClock m_clock;
     FakeOpener m_opener;
     FakeWakeUp m_wakeUp;
+    FakeStayAwake m_stayAwake;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -135,7 +137,7 @@ Form1 *TestKeyboardAndScreenReader::createForm()
 {
     const QUrl site = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("site")) + u'/');
     m_form = std::make_unique<Form1>(
-        Form1::Services{m_clock, m_opener, m_wakeUp, *m_files, createWebPane(m_opener), WebPages::onSite(site), browsing()});
+        Form1::Services{{m_clock, m_opener, m_wakeUp, m_stayAwake, *m_files}, createWebPane(m_opener), WebPages::onSite(site), browsing()});
     return m_form.get();
 }
 

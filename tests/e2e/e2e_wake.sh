@@ -8,6 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 
 user=${2:-}
+lead=60 # how long before the alarm the computer is woken
 song="$HOME/Music/wake up.mp3"
 mkdir -p "$HOME/Music"
 printf 'ID3\003\000\000\000\000\000\000' > "$song"
@@ -64,7 +65,7 @@ expect_timer() {
 timer_copy() {
     local alarm=$(( $(date +%s) + 3600 )) moved
     start_copy timer "$alarm"
-    expect_timer "$copy_pid" $((alarm - 30 - $(date +%s))) "timer${user:+ as $user}, at start"
+    expect_timer "$copy_pid" $((alarm - lead - $(date +%s))) "timer${user:+ as $user}, at start"
     # Over the stopped copy's window, and focused: a click that focuses it leaves the picker on its hours.
     xdotool windowraise "$copy_window"
     xdotool windowfocus --sync "$copy_window"
@@ -74,7 +75,7 @@ timer_copy() {
     xdotool key Up
     moved=$(LC_ALL=C date -d "@$((alarm + 60))" +'%I:%M:%S %p')
     e2e_until 10 "grep -q '$moved' '$e2e_dir/timer/dorvane/9836v3.txt'" || fail "timer: the alarm time was not edited"
-    expect_timer "$copy_pid" $((alarm + 60 - 30 - $(date +%s))) "timer${user:+ as $user}, a minute later"
+    expect_timer "$copy_pid" $((alarm + 60 - lead - $(date +%s))) "timer${user:+ as $user}, a minute later"
     if [ -n "$user" ]; then
         local helper
         helper=$(pgrep -P "$copy_pid" -x dorvane-wake) || fail "no helper runs beside the program"
@@ -120,7 +121,7 @@ body() {
     e2e_until 10 "[ \$(xdotool search --all --onlyvisible --pid $frozen --name '^Dorvane\$' | wc -l) -eq 2 ]" ||
         fail "frozen: no notice window beside the main one"
     tomorrow=$(date -d "tomorrow $(date -d "@$alarm" +%T)" +%s)
-    [ "$(id -u)" -ne 0 ] || expect_timer "$frozen" $((tomorrow - 30 - $(date +%s))) "frozen, after the missed alarm"
+    [ "$(id -u)" -ne 0 ] || expect_timer "$frozen" $((tomorrow - lead - $(date +%s))) "frozen, after the missed alarm"
     ! grep -q '^--$' "$e2e_log" || fail "a file was opened: no alarm may be played late"
     echo "PASS: a missed alarm is told, not played; the wake-up timer follows the alarm"
 }
