@@ -15,18 +15,64 @@
 #include "SystemStayAwake.h"
 #include "SystemWakeUp.h"
 #include "Text.h"
+#include "Translations.h"
 #include "WebPages.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <algorithm>
+
+namespace {
+
+/// Names the program and speaks the user's language: the command line's answers are sentences too.
+void introduce(QCoreApplication &app)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("dorvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));
+    Translations::install(app, Translations::folders());
+}
+
+/// Reads the command line, which holds only --help and --version: each answers and ends the program.
+void readCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Opens one chosen file at one set time of day, every day. "
+                                            "Dorvane keeps its settings in %1.")
+            .arg(QDir::toNativeSeparators(QFileInfo(DriveMap::forThisSystem().localPath(AlarmTimeFile::path)).path())));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
+/// Whether the command line only asks a question, which needs no display to answer.
+bool onlyAsks(int argc, char *argv[])
+{
+    static constexpr std::string_view questions[] = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    return std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return std::find(std::begin(questions), std::end(questions), argument) != std::end(questions);
+    });
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (onlyAsks(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        introduce(app);
+        readCommandLine(app);
+        return 0;
+    }
     prepareWebPane();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("dorvane"));
+    introduce(app);
+    // Before anything else: a mistyped option must not start a second copy or touch the settings.
+    readCommandLine(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     CursorBlinkTimeout blinkTimeout(10'000);
 

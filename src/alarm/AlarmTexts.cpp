@@ -19,7 +19,13 @@ QString shown(const QString &path)
 
 QString AlarmTexts::moment(const QDateTime &when)
 {
-    return tr("%1 on %2").arg(TimeText::Format(when.time()), TimeText::FormatDay(when.date()));
+    // The day in the words of the sentence's language, whatever the system's
+    // formats are; the time as the clock shows it.
+    const QLocale language(tr("en", "the language of the day and month names in notices: "
+                                    "the code of this translation's language, such as de or fr"));
+    const QString day = TimeText::FormatDay(
+        when.date(), language, tr("dddd, d MMMM", "a day in notices, in QLocale's date format: Monday, 15 June"));
+    return tr("%1 on %2", "a moment in notices: 07:30:00 AM on Monday, 15 June").arg(TimeText::Format(when.time()), day);
 }
 
 QString AlarmTexts::notOpened(const NotOpened &notOpened)

@@ -14,10 +14,9 @@ QString Format(QTime time)
     return QString::asprintf("%02d:%02d:%02d %s", hour12, time.minute(), time.second(), marker);
 }
 
-QString FormatDay(QDate date)
+QString FormatDay(QDate date, const QLocale &language, QStringView format)
 {
-    // The C locale names days and months in English, whatever the user's language.
-    return QLocale::c().toString(date, u"dddd, d MMMM");
+    return language.toString(date, format);
 }
 
 std::optional<QTime> Parse(QStringView text)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 #include <QTime>
@@ -19,8 +20,12 @@ namespace TimeText {
 /// The time-of-day text of @p time.
 QString Format(QTime time);
 
-/// The day @p date as the program's notices name it, "Monday, 15 June", in English in every locale.
-QString FormatDay(QDate date);
+/**
+ * The day @p date as the program's notices name it: by default "Monday, 15
+ * June", in English whatever the system's locale; in another language, with
+ * that @p language's names in its @p format.
+ */
+QString FormatDay(QDate date, const QLocale &language = QLocale::c(), QStringView format = u"dddd, d MMMM");
 
 /**
  * Reads a time of day: "h:mm", "h:mm:ss", either followed by AM/PM, am/pm,
