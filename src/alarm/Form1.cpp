@@ -88,8 +88,11 @@ Form1::Form1(const Services &services, QWidget *parent)
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(Layout::WebBrowser1);
 
+    //: A button caption: at most 80 pixels of Verdana 8.25 pt.
     Command2 = makeButton(tr("Contact"), QStringLiteral("Command2"), Layout::Command2, this);
+    //: A button caption: at most 64 pixels of Verdana 8.25 pt; it opens the dialog that chooses the file.
     Command3 = makeButton(tr("Set File"), QStringLiteral("Command3"), Layout::Command3, this);
+    //: A button caption: at most 34 pixels of Verdana 8.25 pt.
     Command1 = makeButton(tr("Help"), QStringLiteral("Command1"), Layout::Command1, this);
 
     dtAlarmTime = new QTimeEdit(this);
