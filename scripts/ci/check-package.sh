@@ -69,9 +69,11 @@ logged=$(zcat "/usr/$changelog" | dpkg-parsechangelog -l - -S Version)
 version=$(dpkg-deb --field "$deb" Version)
 [ "$logged" = "$version" ] || fail "the changelog's latest entry is for $logged, the package is $version"
 bash "$dorvane_root/tests/e2e/e2e_installed.sh" "/usr/$entry" /usr/share/dorvane/site
-# The wake helper has the one capability it needs, given by the package's
-# postinst, and holds the timer for a user who may not set one.
-getcap "/usr/$helper" | grep -q 'cap_wake_alarm=ep$' || fail "/usr/$helper lacks cap_wake_alarm: '$(getcap "/usr/$helper")'"
+# The wake helper has the one capability it needs, permitted only, given by the
+# package's postinst; it is the helper without the tests' seam; and it holds
+# the timer for a user who may not set one.
+getcap "/usr/$helper" | grep -q ' cap_wake_alarm=p$' || fail "/usr/$helper lacks cap_wake_alarm=p: '$(getcap "/usr/$helper")'"
+! grep -qa DORVANE_WAKE_TEST_ROOT "/usr/$helper" || fail "/usr/$helper is the tests' build, which reads the system's state where it is told"
 bash "$dorvane_root/tests/e2e/e2e_wake.sh" /usr/bin/dorvane nobody
 
 echo "== Removed"

@@ -3,7 +3,7 @@
 # A computer that sleeps through the alarm, as far as one without suspend shows it:
 # copies frozen 80 s across their alarm (SIGSTOP) or with their clock set 2 h on
 # (libfaketime) tell of it and open nothing; a wake-up timer (clockid 8) is held,
-# by the program as root or by the package's helper as [user], and follows an edit.
+# by the helper for the program as root or as [user] (the package's), and follows an edit.
 # Usage: e2e_wake.sh path/to/dorvane [user]
 source "$(dirname "$0")/lib.sh"
 
@@ -27,7 +27,7 @@ start_copy() {
         [ -z "${XAUTHORITY:-}" ] || cp "$XAUTHORITY" "$e2e_dir/Xauthority"
         chown -R "$user" "$e2e_dir"
         as=(runuser -u "$user" -- env HOME="$HOME" XDG_DATA_HOME="$XDG_DATA_HOME" XDG_CACHE_HOME="$XDG_CACHE_HOME"
-            XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" PATH="$PATH" DISPLAY="$DISPLAY" XAUTHORITY="$e2e_dir/Xauthority")
+            XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" PATH="$PATH" DISPLAY="$DISPLAY" XAUTHORITY="$e2e_dir/Xauthority" ${TZ:+TZ="$TZ"})
     fi
     "${as[@]}" env XDG_CONFIG_HOME="$e2e_dir/$name" "$@" "$e2e_program" > "$e2e_dir/$name.log" 2>&1 &
     copy_pid=$!
@@ -66,6 +66,10 @@ timer_copy() {
     local alarm=$(( $(date +%s) + 3600 )) moved
     start_copy timer "$alarm"
     expect_timer "$copy_pid" $((alarm - lead - $(date +%s))) "timer${user:+ as $user}, at start"
+    local set_for
+    set_for=$(date -d "@$((alarm - lead))" +%Y-%m-%dT%H:%M:%S)
+    e2e_until 10 "grep -q 'wake-up timer set for $set_for' '$e2e_dir/timer.log'" ||
+        fail "timer: the program did not log 'wake-up timer set for $set_for'"
     # Over the stopped copy's window, and focused: a click that focuses it leaves the picker on its hours.
     xdotool windowraise "$copy_window"
     xdotool windowfocus --sync "$copy_window"
@@ -81,6 +85,7 @@ timer_copy() {
         helper=$(pgrep -P "$copy_pid" -x dorvane-wake) || fail "no helper runs beside the program"
         [[ $(alarm_timers "$copy_pid") == *"/proc/$helper/"* ]] || fail "the timer is not the helper's"
         echo "helper: $(grep -E '^Cap(Prm|Eff)' "/proc/$helper/status" | paste -sd ' ')"
+        grep -qx $'CapEff:\t0000000000000000' "/proc/$helper/status" || fail "the helper holds its capability effective at rest"
         kill "$copy_pid"
         e2e_until 10 "! kill -0 $helper 2>/dev/null" || fail "the helper outlived the program"
     fi
@@ -99,7 +104,20 @@ jumped_copy() {
     e2e_until 20 "grep -q 'clock was set forward past it' '$e2e_dir/jumped.log'" || fail "jumped: no notice"
 }
 
+# Where logind runs, $user started from here is in no session at a seat: the helper serves it nothing.
+refused_copy() {
+    start_copy refused $(( $(date +%s) + 3600 ))
+    e2e_until 20 "grep -q 'only programs in a local session at a seat' '$e2e_dir/refused.log'" ||
+        fail "refused: the program does not say that it runs outside a session at a seat"
+    [ -z "$(alarm_timers "$copy_pid")" ] || fail "refused: a wake-up timer for $user outside a session at a seat"
+}
+
 body() {
+    if [ -n "$user" ] && [ -e /run/systemd/seats/seat0 ]; then
+        refused_copy
+        echo "PASS: as $user, outside a session at a seat, the package's helper set no wake-up timer and the program said why"
+        return
+    fi
     if [ -n "$user" ]; then
         timer_copy
         echo "PASS: as $user, the package's helper held the wake-up timer, moved it with the alarm and ended with the program"

@@ -45,6 +45,12 @@ struct SystemWakeUp::Private {
     }
 
     void start();
+    /// Lets go of the helper that has ended, or never started; deleted once its signal has been handled.
+    void dropHelper()
+    {
+        helper->disconnect();
+        helper.release()->deleteLater();
+    }
     void send(const QDateTime &moment);
     void readAnswers();
     void ended(int code, QProcess::ExitStatus status);
@@ -111,14 +117,14 @@ void SystemWakeUp::Private::start()
         if (error != QProcess::FailedToStart)
             return;
         standing = tr("its helper %1 could not be started (%2)").arg(helperPath, helper->errorString());
-        helper.release()->deleteLater();
+        dropHelper();
         update();
     });
     QObject::connect(helper.get(), &QProcess::finished, helper.get(), [this](int code, QProcess::ExitStatus status) {
         ended(code, status);
     });
     helper->start(QIODevice::ReadWrite);
-    if (asked.isValid())
+    if (helper && asked.isValid())
         send(asked);
 }
 
@@ -178,8 +184,7 @@ void SystemWakeUp::Private::readAnswers()
 void SystemWakeUp::Private::ended(int code, QProcess::ExitStatus status)
 {
     readAnswers();
-    // Gone once this signal has been handled.
-    helper.release()->deleteLater();
+    dropHelper();
     if (status == QProcess::CrashExit)
         standing = tr("its helper %1 was killed by signal %2").arg(helperPath).arg(code);
     else

@@ -5,16 +5,11 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-/// The Python that has dbusmock: Debian's own, whatever python3 is first on the PATH.
-const QString python = QStringLiteral("/usr/bin/python3");
 
 QStringList messages; ///< what the wake-up's logging category said
 QtMessageHandler testLibHandler = nullptr;
@@ -26,56 +21,27 @@ void recordWakeMessages(QtMsgType type, const QMessageLogContext &context, const
     testLibHandler(type, context, message);
 }
 
-/// A dbus-daemon of the test's own, with python-dbusmock's logind on it when asked.
-class PrivateBus
+/// A dbus-daemon of the test's own; its address, or empty where it cannot be started.
+QString startBus(QProcess &daemon, const QTemporaryDir &folder)
 {
-public:
-    ~PrivateBus()
-    {
-        for (QProcess *process : {&m_mock, &m_daemon}) {
-            process->terminate();
-            process->waitForFinished(5000);
-        }
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1", "--address=unix:path=" + folder.filePath("bus")});
+    for (int waits = 0; !daemon.canReadLine() && waits < 100 && daemon.waitForReadyRead(100); ++waits) {
     }
+    return QString::fromUtf8(daemon.readLine().trimmed());
+}
 
-    /// Starts the bus; its address, or empty where dbus-daemon cannot be started.
-    QString start()
-    {
-        m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
-                                                       u"--address=unix:path="_qs + m_folder.filePath(QStringLiteral("bus"))});
-        if (!m_daemon.waitForStarted(5000))
-            return {};
-        for (int waits = 0; !m_daemon.canReadLine() && waits < 100 && m_daemon.waitForReadyRead(100); ++waits) {
-        }
-        return QString::fromUtf8(m_daemon.readLine().trimmed());
-    }
-
-    /// Starts the mock logind on the bus at @p address; false where it cannot be started.
-    bool startLogind(const QString &address)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), address);
-        m_mock.setProcessEnvironment(environment);
-        m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_mock.setStandardOutputFile(QProcess::nullDevice());
-        m_mock.start(python, {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"), QStringLiteral("logind")});
-        return m_mock.waitForStarted(5000);
-    }
-
-private:
-    QTemporaryDir m_folder;
-    QProcess m_daemon;
-    QProcess m_mock;
-};
+QDBusMessage callLogind(const QString &method)
+{
+    return QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager", method);
+}
 
 /// What logind holds: what, who, why and mode of each inhibitor.
 QList<QStringList> inhibitors(QDBusConnection &bus)
 {
-    const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                                                                       QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("ListInhibitors")));
-    QList<QStringList> held;
+    const QDBusMessage reply = bus.call(callLogind("ListInhibitors"));
     if (reply.type() != QDBusMessage::ReplyMessage)
         return {{reply.errorMessage()}};
+    QList<QStringList> held;
     const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
     list.beginArray();
     while (!list.atEnd()) {
@@ -106,21 +72,28 @@ private slots:
     void noLogind();
 
 private:
-    PrivateBus m_bus;
+    QTemporaryDir m_folder;
+    QProcess m_daemon;
+    QProcess m_logind;
     QDBusConnection m_connection = QDBusConnection(QString());
 };
 
 void TestSystemStayAwake::initTestCase()
 {
     testLibHandler = qInstallMessageHandler(recordWakeMessages);
-    const QString address = m_bus.start();
-    if (address.isEmpty() || !QFileInfo(python).isExecutable())
-        QSKIP("no dbus-daemon or no /usr/bin/python3: install dbus and python3-dbusmock");
-    if (!m_bus.startLogind(address))
-        QSKIP("python3-dbusmock's logind cannot be started: install python3-dbusmock");
-    m_connection = QDBusConnection::connectToBus(address, QStringLiteral("private"));
-    QVERIFY(m_connection.isConnected());
-    QTRY_VERIFY_WITH_TIMEOUT(m_connection.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.login1")), 30000);
+    const QString address = startBus(m_daemon, m_folder);
+    if (address.isEmpty())
+        QSKIP("dbus-daemon cannot be started: install dbus");
+    // Debian's own Python has dbusmock, whatever python3 is first on the PATH.
+    m_logind.setStandardOutputFile(QProcess::nullDevice());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address);
+    m_logind.setProcessEnvironment(environment);
+    m_logind.start("/usr/bin/python3", {"-m", "dbusmock", "--template", "logind"});
+    if (!m_logind.waitForStarted(5000) || m_logind.waitForFinished(1000))
+        QSKIP("python-dbusmock's logind cannot be started: install python3-dbusmock");
+    m_connection = QDBusConnection::connectToBus(address, "private");
+    QTRY_VERIFY_WITH_TIMEOUT(m_connection.interface()->isServiceRegistered("org.freedesktop.login1"), 30000);
 }
 
 void TestSystemStayAwake::init()
@@ -131,6 +104,10 @@ void TestSystemStayAwake::init()
 void TestSystemStayAwake::cleanupTestCase()
 {
     qInstallMessageHandler(testLibHandler);
+    for (QProcess *process : {&m_logind, &m_daemon}) {
+        process->terminate();
+        process->waitForFinished(5000);
+    }
 }
 
 void TestSystemStayAwake::holds_data()
@@ -159,15 +136,15 @@ void TestSystemStayAwake::holds()
     QProcess started;
     for (const QString &step : steps) {
         if (step == u"hold")
-            stayAwake->hold(QStringLiteral("the alarm at 07:30 opens its file"));
+            stayAwake->hold("the alarm at 07:30 opens its file");
         else if (step == u"answered")
-            QTRY_VERIFY(messages.contains(QStringLiteral("holding the computer awake")));
+            QTRY_VERIFY(messages.contains("holding the computer awake"));
         else if (step == u"release")
             stayAwake->release();
         else if (step == u"end")
             stayAwake.reset();
         else if (step == u"started")
-            started.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+            started.start("sleep", {"60"});
     }
     // Calls on one connection arrive in order: logind has taken every request
     // by now, so an inhibitor let go late is seen going.
@@ -193,24 +170,25 @@ void TestSystemStayAwake::noLogind_data()
 void TestSystemStayAwake::noLogind()
 {
     QFETCH(bool, bus);
-    PrivateBus bare;
-    const QString address = bus ? bare.start() : QStringLiteral("unix:path=/nonexistent/bus");
-    QVERIFY(!address.isEmpty());
-    QDBusConnection connection = QDBusConnection::connectToBus(address, u"bare"_qs + QString::number(bus));
+    QTemporaryDir folder;
+    QProcess daemon;
+    const QString address = bus ? startBus(daemon, folder) : "unix:path=/nonexistent/bus";
+    QDBusConnection connection = QDBusConnection::connectToBus(address, "bare" + QString::number(bus));
     {
         SystemStayAwake stayAwake(connection);
         for (int round = 0; round < 2; ++round) {
-            stayAwake.hold(QStringLiteral("the alarm"));
-            // A call of the test's own behind the hold: its answer is in once this one's is.
-            connection.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                                                           QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+            stayAwake.hold("the alarm");
+            // Behind the hold on the same connection: its answer is in once this one's is.
+            connection.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId"));
             QTest::qWait(100);
             stayAwake.release();
         }
     }
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().startsWith(u"nothing keeps the computer awake at the alarm: no systemd-logind to ask"), qPrintable(messages.first()));
-    QDBusConnection::disconnectFromBus(u"bare"_qs + QString::number(bus));
+    QVERIFY2(messages.first().startsWith("nothing keeps the computer awake at the alarm: no systemd-logind to ask"), qPrintable(messages.first()));
+    QDBusConnection::disconnectFromBus("bare" + QString::number(bus));
+    daemon.terminate();
+    daemon.waitForFinished(5000);
 }
 
 QTEST_GUILESS_MAIN(TestSystemStayAwake)

@@ -11,17 +11,15 @@
 
 namespace {
 
-constexpr int nobody = 65534;
-
 /// A copy of a helper build where nobody may run it, given cap_wake_alarm, as the package gives it.
 struct HelperCopy {
     explicit HelperCopy(const QString &built, bool capability)
     {
-        path = folder.filePath(QStringLiteral("dorvane-wake"));
+        path = folder.filePath("dorvane-wake");
         QFile::copy(built, path);
         QFile(folder.path()).setPermissions(QFile::permissions(built) | QFile::ReadOther | QFile::ExeOther);
         if (capability)
-            given = QProcess::execute(QStringLiteral("setcap"), {QStringLiteral("cap_wake_alarm=p"), path}) == 0;
+            given = QProcess::execute("setcap", {"cap_wake_alarm=p", path}) == 0;
     }
     QTemporaryDir folder;
     QString path;
@@ -31,7 +29,7 @@ struct HelperCopy {
 /// The line of /proc/<pid>/status that starts with @p key, without it.
 QByteArray statusOf(qint64 pid, const QByteArray &key)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    QFile status(QString("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return {};
     for (const QByteArray &line : status.readAll().split('\n')) {
@@ -45,7 +43,7 @@ QByteArray statusOf(qint64 pid, const QByteArray &key)
 QList<qint64> alarmTimers(qint64 pid)
 {
     QList<qint64> timers;
-    const QDir fdinfo(QStringLiteral("/proc/%1/fdinfo").arg(pid));
+    const QDir fdinfo(QString("/proc/%1/fdinfo").arg(pid));
     for (const QString &name : fdinfo.entryList(QDir::Files)) {
         QFile info(fdinfo.filePath(name));
         if (!info.open(QIODevice::ReadOnly))
@@ -64,16 +62,16 @@ struct RunningHelper {
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!testRoot.isEmpty())
-            environment.insert(QStringLiteral("DORVANE_WAKE_TEST_ROOT"), testRoot);
+            environment.insert("DORVANE_WAKE_TEST_ROOT", testRoot);
         process.setProcessEnvironment(environment);
         QStringList arguments;
         if (noNewPrivileges)
-            arguments << QStringLiteral("setpriv") << QStringLiteral("--no-new-privs");
+            arguments << "setpriv" << "--no-new-privs";
         arguments << path;
         if (asRoot)
             process.start(arguments.takeFirst(), arguments);
         else
-            process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--")} + arguments);
+            process.start("runuser", QStringList{"-u", "nobody", "--"} + arguments);
     }
 
     ~RunningHelper()
@@ -89,15 +87,17 @@ struct RunningHelper {
     {
         for (int waits = 0; !process.canReadLine() && waits < 100 && process.waitForReadyRead(100); ++waits) {
         }
-        return process.readLine().chopped(1);
+        QByteArray line = process.readLine();
+        line.chop(line.endsWith('\n') ? 1 : 0);
+        return line;
     }
 
     /// The helper's own pid: runuser waits for it as its parent.
     qint64 helperPid()
     {
-        if (process.program() != QStringLiteral("runuser"))
+        if (process.program() != "runuser")
             return process.processId();
-        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(process.processId()));
+        QFile children(QString("/proc/%1/task/%1/children").arg(process.processId()));
         return children.open(QIODevice::ReadOnly) ? children.readAll().trimmed().toLongLong() : 0;
     }
 
@@ -278,14 +278,14 @@ void TestWakeHelper::servesOnly()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     };
-    put(QStringLiteral("proc/self/cgroup"), cgroup);
+    put("proc/self/cgroup", cgroup);
     if (logind)
-        put(QStringLiteral("run/systemd/seats/seat0"), "IS_SEAT0=1\n");
+        put("run/systemd/seats/seat0", "IS_SEAT0=1\n");
     if (!session.isEmpty())
-        put(QStringLiteral("run/systemd/sessions/7"), session);
+        put("run/systemd/sessions/7", session);
     if (!user.isEmpty())
-        put(QStringLiteral("run/systemd/users/65534"), user);
-    QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a+rX"), system.path()});
+        put("run/systemd/users/65534", user);
+    QProcess::execute("chmod", {"-R", "a+rX", system.path()});
 
     HelperCopy copy(QStringLiteral(DORVANE_WAKE_TESTABLE_PATH), capability);
     QVERIFY2(copy.given || !capability, "setcap (libcap2-bin) could not give the copy its capability");
