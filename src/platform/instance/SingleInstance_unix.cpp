@@ -269,7 +269,8 @@ SingleInstance::Ring SingleInstance::ring(const QDeadlineTimer &deadline)
         return Ring::NoCopy;
     // The system takes the call even for a copy that is frozen or hangs: only
     // the copy's own answer says that its window came to the front.
-    const bool shown = ::write(socket, showRequest, sizeof showRequest - 1) == qint64(sizeof showRequest - 1)
+    // A copy that ends just then must not take this one with it (SIGPIPE).
+    const bool shown = ::send(socket, showRequest, sizeof showRequest - 1, MSG_NOSIGNAL) == qint64(sizeof showRequest - 1)
         && answeredShown(socket, deadline);
     ::close(socket);
     return shown ? Ring::Shown : Ring::Silent;
