@@ -48,19 +48,14 @@ std::optional<uint> effectiveUid(QByteArrayView status)
     return std::nullopt;
 }
 
-QList<QByteArray> abstractListeners(QByteArrayView sockets)
+QList<QByteArray> abstractNames(QByteArrayView sockets)
 {
-    // "Num RefCount Protocol Flags Type St Inode Path"; a listening socket's flags are 00010000.
-    constexpr uint listening = 0x10000;
+    // "Num RefCount Protocol Flags Type St Inode Path"; a call a socket took carries its name too.
     QList<QByteArray> names;
     for (const QByteArray &line : sockets.toByteArray().split('\n')) {
         const QList<QByteArray> field = fields(line);
-        bool ok = false;
-        if (field.size() < 8 || !field.at(7).startsWith('@') || !(field.at(3).toUInt(&ok, 16) & listening) || !ok)
-            continue;
-        const QByteArray name = field.at(7).mid(1);
-        if (!names.contains(name))
-            names.append(name);
+        if (field.size() >= 8 && field.at(7).startsWith('@') && !names.contains(field.at(7).mid(1)))
+            names.append(field.at(7).mid(1));
     }
     return names;
 }

@@ -24,8 +24,8 @@ std::optional<qint64> flockHolder(QByteArrayView locks, uint major, uint minor, 
 /// The effective user id of a process, from its /proc/PID/status (@p status).
 std::optional<uint> effectiveUid(QByteArrayView status);
 
-/// The names of the listening sockets in the abstract namespace, from /proc/net/unix (@p sockets), without "@".
-QList<QByteArray> abstractListeners(QByteArrayView sockets);
+/// The names of the sockets in the abstract namespace, from /proc/net/unix (@p sockets), without "@".
+QList<QByteArray> abstractNames(QByteArrayView sockets);
 
 /// The whole of a /proc table; empty when it cannot be read.
 QByteArray read(const char *path);

@@ -190,7 +190,7 @@ struct SingleInstance::System {
     /// A connection to the doorbell of a copy of this user's for these settings; -1 when there is none.
     int callOwnCopy() const
     {
-        for (const QByteArray &name : ProcTables::abstractListeners(ProcTables::read("/proc/net/unix"))) {
+        for (const QByteArray &name : ProcTables::abstractNames(ProcTables::read("/proc/net/unix"))) {
             if (!meets(name))
                 continue;
             const int socket = connectTo(name);

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Doorbell: another account's socket in the abstract namespace that answers every call "shown",
-// and writes what each caller said to a log.
-#include <cstddef>
+// Doorbell: a socket in the abstract namespace that answers every call "shown" and logs what the caller said.
 #include <cstdio>
 #include <cstring>
 #include <poll.h>
@@ -11,33 +9,24 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3 || std::strlen(argv[1]) >= sizeof(sockaddr_un::sun_path)) {
-        std::fprintf(stderr, "usage: %s <abstract name> <log>\n", argv[0]);
-        return 2;
-    }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const size_t length = std::strlen(argv[1]);
-    std::memcpy(address.sun_path + 1, argv[1], length);
+    const size_t length = argc == 3 ? std::strlen(argv[1]) : sizeof address.sun_path;
+    if (length >= sizeof address.sun_path)
+        return 2;
+    std::memcpy(address.sun_path + 1, argv[1], length); // sun_path[0] stays 0: the abstract namespace
     const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (::bind(server, reinterpret_cast<sockaddr *>(&address), socklen_t(offsetof(sockaddr_un, sun_path) + 1 + length)) != 0
-        || ::listen(server, 16) != 0) {
-        std::perror("doorbell");
+    if (::bind(server, reinterpret_cast<sockaddr *>(&address), socklen_t(sizeof address.sun_family + 1 + length)) != 0
+        || ::listen(server, 16) != 0)
         return 1;
-    }
-    for (;;) {
-        const int call = ::accept(server, nullptr, nullptr);
-        if (call == -1)
-            continue;
-        // Answered before anything is asked: whoever waits for an answer gets one.
-        (void)::send(call, "shown\n", 6, MSG_NOSIGNAL);
+    for (int call; (call = ::accept(server, nullptr, nullptr)) != -1; ::close(call)) {
+        ::send(call, "shown\n", 6, MSG_NOSIGNAL); // before anything is asked: whoever waits gets an answer
         char said[64] = {};
         pollfd ready{call, POLLIN, 0};
-        const ssize_t got = ::poll(&ready, 1, 2000) > 0 ? ::read(call, said, sizeof said - 1) : 0;
-        if (FILE *log = std::fopen(argv[2], "a")) {
-            std::fprintf(log, "call: %s\n", got > 0 ? said : "(nothing)\n");
+        FILE *log = ::poll(&ready, 1, 2000) > 0 && ::read(call, said, sizeof said - 1) > 0 ? std::fopen(argv[2], "a") : nullptr;
+        if (log) {
+            std::fputs(said, log);
             std::fclose(log);
         }
-        ::close(call);
     }
 }

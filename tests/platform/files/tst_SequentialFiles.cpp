@@ -38,8 +38,6 @@ private slots:
     void fileNumbers();
     void openIfExists();
     void fileExistsOnlyForFiles();
-    void unreachable_data();
-    void unreachable();
 
     void driveRootCreatedWhenFirstWritten();
     void failedWriteKeepsOldContent_data();
@@ -97,41 +95,38 @@ void TestSequentialFiles::withoutRootPathsStay()
 
 void TestSequentialFiles::settingsFolderOfThisSystem_data()
 {
-    QTest::addColumn<QByteArray>("configHome"); // XDG_CONFIG_HOME below the temporary folder; unset when empty
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QString>("unnamed"); // the variable refused, and its value as shown; empty when none is
-    QTest::addColumn<QString>("root");    // where drive C leads, below the temporary folder
+    QTest::addColumn<QByteArray>("variable"); // set below the temporary folder, the other unset
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("shown"); // as the notice names it; empty where the folder is used
 
-    QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/zo\xC3\xAB") << QByteArray("/home") << "" << QStringLiteral("/zo\u00EB/dorvane");
-    QTest::newRow("HOME") << QByteArray() << QByteArray("/home") << "" << "/home/.config/dorvane";
+    QTest::newRow("XDG_CONFIG_HOME in UTF-8") << QByteArray("XDG_CONFIG_HOME") << QByteArray("/zo\xC3\xAB") << "";
     // Qt would read U+FFFD for the byte and name another folder: the settings would seem lost.
-    QTest::newRow("XDG_CONFIG_HOME not UTF-8") << QByteArray("/conf\xFF") << QByteArray("/home")
-                                               << QStringLiteral("XDG_CONFIG_HOME @/conf\\xFF") << "";
-    QTest::newRow("HOME not UTF-8, a letter before the byte") << QByteArray() << QByteArray("/\xC3\xAB\xC3")
-                                                                 << QStringLiteral("HOME @/\u00EB\\xC3") << "";
+    QTest::newRow("XDG_CONFIG_HOME not UTF-8") << QByteArray("XDG_CONFIG_HOME") << QByteArray("/conf\xFF") << "@/conf\\xFF";
+    QTest::newRow("HOME not UTF-8 after a letter") << QByteArray("HOME") << QByteArray("/\xC3\xAB\xC3")
+                                                   << QStringLiteral("@/\u00EB\\xC3");
 }
 
 void TestSequentialFiles::settingsFolderOfThisSystem()
 {
-    QFETCH(QByteArray, configHome);
-    QFETCH(QByteArray, home);
-    QFETCH(QString, unnamed);
-    QFETCH(QString, root);
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, shown);
     if (IsFullPath(QStringLiteral("C:\\")))
         QSKIP("Drive C is drive C here");
-    const auto restore = qScopeGuard([xdg = qgetenv("XDG_CONFIG_HOME"), was = qgetenv("HOME")] {
+    const auto restore = qScopeGuard([xdg = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME")] {
         qputenv("XDG_CONFIG_HOME", xdg);
-        qputenv("HOME", was);
+        qputenv("HOME", home);
     });
-    const QByteArray temporary = QFile::encodeName(m_dir->path());
-    qputenv("XDG_CONFIG_HOME", configHome.isEmpty() ? QByteArray() : temporary + configHome);
-    qputenv("HOME", temporary + home);
+    qputenv(variable == "HOME" ? "XDG_CONFIG_HOME" : "HOME", QByteArray());
+    qputenv(variable.constData(), QFile::encodeName(m_dir->path()) + value);
 
     DriveMap::Unnamed why;
     const std::optional<DriveMap> drives = DriveMap::forThisSystem(&why);
-    QCOMPARE(drives ? QString() : why.variable + u' ' + why.value, QString(unnamed).replace(u'@', m_dir->path()));
+    QCOMPARE(drives ? QString() : why.variable + u' ' + why.value,
+             shown.isEmpty() ? QString() : QString::fromLatin1(variable) + u' ' + shown.replace(u'@', m_dir->path()));
     if (drives)
-        QCOMPARE(drives->localPath(QStringLiteral("C:\\9836v3.txt")), m_dir->path() + root + QStringLiteral("/9836v3.txt"));
+        QCOMPARE(drives->localPath(QStringLiteral("C:\\9836v3.txt")),
+                 QFile::decodeName(QFile::encodeName(m_dir->path()) + value) + QStringLiteral("/dorvane/9836v3.txt"));
 }
 
 void TestSequentialFiles::readLines_data()
@@ -244,37 +239,6 @@ void TestSequentialFiles::fileExistsOnlyForFiles()
     QVERIFY(!fso.FileExists(QStringLiteral("C:\\folder")));
     QVERIFY(!fso.FileExists(QStringLiteral("C:\\nothing.txt")));
     QVERIFY(!fso.FileExists(QString()));
-}
-
-void TestSequentialFiles::unreachable_data()
-{
-    QTest::addColumn<QString>("what"); // stands at the path
-    QTest::addColumn<FileSystemObject::Unreachable>("why");
-    using Unreachable = FileSystemObject::Unreachable;
-    QTest::newRow("a file") << "file" << Unreachable::Nothing;
-    QTest::newRow("nothing") << "nothing" << Unreachable::Nothing;
-#ifdef Q_OS_UNIX
-    // Windows makes shell shortcuts, which are regular files, and Qt reaches long paths there by itself.
-    QTest::newRow("a link to itself") << "link to itself" << Unreachable::LinkLoop;
-    QTest::newRow("a link to nothing") << "link to nothing" << Unreachable::LinkToNothing;
-    QTest::newRow("a path too long") << "too long" << Unreachable::PathTooLong;
-#endif
-}
-
-void TestSequentialFiles::unreachable()
-{
-    QFETCH(QString, what);
-    QFETCH(FileSystemObject::Unreachable, why);
-    QString path = m_dir->filePath(QStringLiteral("song.mp3"));
-    if (what == u"file")
-        TestFiles::write(path, "sound");
-    else if (what == u"link to itself")
-        QVERIFY(QFile::link(path, path));
-    else if (what == u"link to nothing")
-        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone.mp3")), path));
-    else if (what == u"too long")
-        path = m_dir->path() + (u'/' + QString(250, u'a')).repeated(20) + QStringLiteral("/song.mp3");
-    QCOMPARE(FileSystemObject().unreachable(path), why);
 }
 
 void TestSequentialFiles::driveRootCreatedWhenFirstWritten()
