@@ -20,6 +20,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <fcntl.h>
 #include <poll.h>
 #include <pwd.h>
@@ -187,10 +188,17 @@ struct SingleInstance::System {
                     && part.at(3) == QByteArray::number(quint64(id.st_ino), 16)));
     }
 
-    /// A connection to the doorbell of a copy of this user's for these settings; -1 when there is none.
-    int callOwnCopy() const
+    /**
+     * A connection to the doorbell of a copy of this user's for these settings:
+     * -1 when there is none, nothing when the system's table of sockets cannot
+     * be read (no /proc), so that nobody can tell.
+     */
+    std::optional<int> callOwnCopy() const
     {
-        for (const QByteArray &name : ProcTables::abstractNames(ProcTables::read("/proc/net/unix"))) {
+        const QByteArray sockets = ProcTables::read("/proc/net/unix");
+        if (sockets.isEmpty())
+            return std::nullopt;
+        for (const QByteArray &name : ProcTables::abstractNames(sockets)) {
             if (!meets(name))
                 continue;
             const int socket = connectTo(name);
@@ -241,7 +249,7 @@ SingleInstance::Lock SingleInstance::takeLock()
     if (::flock(m_system->folder, LOCK_EX | LOCK_NB) == 0) {
         // A copy whose folder was made anew since it started holds the old
         // one's lock; it still runs for these settings.
-        const int socket = m_system->callOwnCopy();
+        const int socket = m_system->callOwnCopy().value_or(-1);
         if (socket == -1) {
             m_system->locked = true;
             return Lock::Taken;
@@ -264,7 +272,10 @@ SingleInstance::Lock SingleInstance::takeLock()
 
 SingleInstance::Ring SingleInstance::ring(const QDeadlineTimer &deadline)
 {
-    const int socket = m_system->callOwnCopy();
+    const std::optional<int> called = m_system->callOwnCopy();
+    if (!called)
+        return Ring::Silent;
+    const int socket = *called;
     if (socket == -1)
         return Ring::NoCopy;
     // The system takes the call even for a copy that is frozen or hangs: only
