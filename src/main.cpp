@@ -76,7 +76,22 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     CursorBlinkTimeout blinkTimeout(10'000);
 
-    SequentialFiles files(DriveMap::forThisSystem());
+    DriveMap::Unnamed unnamed;
+    const std::optional<DriveMap> drives = DriveMap::forThisSystem(&unnamed);
+    if (!drives) {
+        // Any folder but the one named would hold settings the user never sees.
+        const QString text = QCoreApplication::translate("main", "Dorvane cannot tell where your settings are: the environment variable "
+                                                                 "%1 is %2, which is not valid UTF-8 text, and Dorvane keeps your "
+                                                                 "settings in a folder below it.\n\n"
+                                                                 "Dorvane has not started, so that it reads and saves no settings in "
+                                                                 "another folder. Rename that folder, or set %1 to a name that is "
+                                                                 "valid text, and start Dorvane again.")
+                                 .arg(unnamed.variable, ForNotice(unnamed.value));
+        qWarning().noquote() << text;
+        QMessageBox::warning(nullptr, QStringLiteral("Dorvane"), text);
+        return 1;
+    }
+    SequentialFiles files(*drives);
     // Decided before the window touches either settings file.
     SingleInstance instance(QFileInfo(files.drives().localPath(AlarmTimeFile::path)).absolutePath());
     const SingleInstance::Claim claim = instance.claim();

@@ -118,6 +118,9 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, const Places::Browsin
 
     connect(Drive1, &DriveListBox::driveChanged, this, &frmSelectOneFile::Drive1_Change);
     connect(Dir1, &DirListBox::pathChanged, this, &frmSelectOneFile::Dir1_Change);
+    connect(Dir1, &DirListBox::tooLongToOpen, this, [this](const QString &folder) {
+        showNotice(tr("%1 cannot be opened: its full path is longer than the system allows.").arg(ForNotice(folder)));
+    });
     connect(cmdOk, &QPushButton::clicked, this, &frmSelectOneFile::cmdOk_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSelectOneFile::Command1_Click);
 
@@ -212,18 +215,42 @@ std::optional<QString> frmSelectOneFile::selectedFile() const
 
 void frmSelectOneFile::refuseGoneFile(const QString &path)
 {
-    const bool replaced = FileSystemObject().Exists(path);
+    using Unreachable = FileSystemObject::Unreachable;
+    const FileSystemObject files;
+    const bool replaced = files.Exists(path);
+    // Asked before the lists are read again, which may take a while.
+    const Unreachable unseen = replaced ? Unreachable::Nothing : files.unreachable(path);
     // The lists show what is there now; the folder may have gone with the file.
     const QString listed = Dir1->path();
     Dir1->refresh();
     if (Dir1->path() == listed)
         File1->setPath(listed);
-    showNotice(replaced ? tr("%1 is no longer a file: a folder, a device or a pipe now stands in its place.\n\n"
-                             "The file the alarm opens has not changed. Choose another file.")
-                              .arg(ForNotice(path))
-                        : tr("%1 is no longer there: it was moved or deleted after the list was read.\n\n"
-                             "The file the alarm opens has not changed. Choose another file.")
-                              .arg(ForNotice(path)));
+    QString text;
+    if (replaced) {
+        text = tr("%1 is no longer a file: a folder, a device or a pipe now stands in its place.\n\n"
+                  "The file the alarm opens has not changed. Choose another file.");
+    } else {
+        switch (unseen) {
+        case Unreachable::LinkLoop:
+            text = tr("%1 cannot be opened: it is, or its path passes through, a symbolic link that leads round "
+                      "in a circle.\n\n"
+                      "The file the alarm opens has not changed. Choose another file.");
+            break;
+        case Unreachable::LinkToNothing:
+            text = tr("%1 is no longer a file: a symbolic link to something that is not there now stands in its place.\n\n"
+                      "The file the alarm opens has not changed. Choose another file.");
+            break;
+        case Unreachable::PathTooLong:
+            text = tr("%1 cannot be opened: its full path is longer than the system allows.\n\n"
+                      "The file the alarm opens has not changed. Choose another file.");
+            break;
+        case Unreachable::Nothing:
+            text = tr("%1 is no longer there: it was moved or deleted after the list was read.\n\n"
+                      "The file the alarm opens has not changed. Choose another file.");
+            break;
+        }
+    }
+    showNotice(text.arg(ForNotice(path)));
 }
 
 void frmSelectOneFile::Command1_Click()

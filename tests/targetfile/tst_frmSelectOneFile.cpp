@@ -283,14 +283,23 @@ void TestFrmSelectOneFile::failedWriteKeepsDialogOpen()
 void TestFrmSelectOneFile::goneFileRefused_data()
 {
     QTest::addColumn<QString>("how"); // what becomes of the file in Albums once it is selected
-    QTest::newRow("file deleted") << "file";
-    QTest::newRow("folder deleted, the lists climb to Music") << "folder";
-    QTest::newRow("replaced by a folder") << "folder in its place";
+    QTest::addColumn<QString>("says"); // after the file's name
+    QTest::newRow("file deleted") << "file" << "is no longer there";
+    QTest::newRow("folder deleted, the lists climb to Music") << "folder" << "is no longer there";
+    QTest::newRow("replaced by a folder") << "folder in its place" << "is no longer a file";
+#ifdef Q_OS_UNIX
+    // Windows makes shell shortcuts, which are regular files.
+    QTest::newRow("replaced by a link that leads to itself") << "link loop" << "cannot be opened: it is, or its path "
+                                                                              "passes through, a symbolic link that leads round";
+    QTest::newRow("replaced by a link to nothing") << "link to nothing" << "is no longer a file: a symbolic link to "
+                                                                           "something that is not there";
+#endif
 }
 
 void TestFrmSelectOneFile::goneFileRefused()
 {
     QFETCH(QString, how);
+    QFETCH(QString, says);
     const QString albums = music() + QStringLiteral("/Albums");
     const QString name = QStringLiteral("wake\u202Eup.mp3"); // turns the text after it around
     TestFiles::write(albums + u'/' + name, "sound");
@@ -301,11 +310,12 @@ void TestFrmSelectOneFile::goneFileRefused()
         Lists::clickItem(files, QStringLiteral("wake\uFFFDup.mp3"));
         QVERIFY(how == u"folder" ? QDir(albums).removeRecursively() : QFile::remove(albums + u'/' + name));
         QVERIFY(how != u"folder in its place" || QDir(albums).mkdir(name));
+        QVERIFY(!how.startsWith(u"link") || QFile::link(albums + (how == u"link loop" ? u'/' + name : QStringLiteral("/gone")),
+                                                        albums + u'/' + name));
         QTest::mouseClick(control<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
         auto *shown = dialog.findChild<QMessageBox *>();
         QVERIFY(shown && dialog.isVisible());
-        const QLatin1String why(how == u"folder in its place" ? "a file" : "there");
-        QVERIFY2(shown->text().contains(QStringLiteral("wake\uFFFDup.mp3 is no longer ") + why), qPrintable(shown->text()));
+        QVERIFY2(shown->text().contains(QStringLiteral("wake\uFFFDup.mp3 ") + says), qPrintable(shown->text()));
         QCOMPARE(files->path(), QDir::toNativeSeparators(how == u"folder" ? music() : albums));
         QVERIFY(!listed(files).contains(name) && !listed(files).contains(QStringLiteral("<still reading>")));
     });

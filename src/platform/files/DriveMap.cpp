@@ -5,6 +5,7 @@
 #include "FullPath.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QStringList>
@@ -47,7 +48,11 @@ bool DriveMap::prepareFolderFor(const QString &localPath, QString *error) const
 {
     if (m_driveCRoot.isEmpty() || !localPath.startsWith(m_driveCRoot + u'/'))
         return true;
-    if (QFileInfo(m_driveCRoot).isDir() || QDir().mkpath(m_driveCRoot))
+    if (QFileInfo(m_driveCRoot).isDir())
+        return true;
+    // The settings are the user's alone; the folders above it are not Dorvane's to decide.
+    if (QDir().mkpath(QFileInfo(m_driveCRoot).path())
+        && QDir().mkdir(m_driveCRoot, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         return true;
     // Name the culprit: most often a file stands where a folder should be.
     for (QString folder = m_driveCRoot; !folder.isEmpty(); folder = QFileInfo(folder).path()) {

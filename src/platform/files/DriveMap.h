@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 /**
  * Resolves paths written as on Windows ("C:\9836v3.txt") to the local file
  * system. Without a root the paths stay as they are; with a root, paths on
@@ -20,16 +22,27 @@ public:
     /// Resolves drive C to the folder @p driveCRoot.
     explicit DriveMap(const QString &driveCRoot);
 
-    /// The map for this system: drive C itself on Windows, the program's
-    /// settings folder elsewhere.
-    static DriveMap forThisSystem();
+    /// Why this system's settings folder cannot be named: an environment variable it lies below.
+    struct Unnamed {
+        QString variable; ///< the variable's name
+        QString value;    ///< its value, each byte that is not UTF-8 text written as \xFF
+    };
+
+    /**
+     * The map for this system: drive C itself on Windows, the program's
+     * settings folder elsewhere. Nothing, with @p why set, when the variable
+     * that names the settings folder holds bytes that are not text: Qt would
+     * turn them into other characters, and so name another folder.
+     */
+    static std::optional<DriveMap> forThisSystem(Unnamed *why);
 
     /// The local path for @p path.
     QString localPath(const QString &path) const;
 
     /**
-     * Creates the folder that stands for drive C when @p localPath lies in it
-     * and it does not exist yet. False, with @p error set, when it cannot be made.
+     * Creates the folder that stands for drive C, private to this user, when
+     * @p localPath lies in it and it does not exist yet. False, with @p error
+     * set, when it cannot be made.
      */
     bool prepareFolderFor(const QString &localPath, QString *error) const;
 

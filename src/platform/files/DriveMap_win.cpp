@@ -2,7 +2,7 @@
 // DriveMap: on Windows drive C is drive C.
 #include "DriveMap.h"
 
-DriveMap DriveMap::forThisSystem()
+std::optional<DriveMap> DriveMap::forThisSystem(Unnamed *)
 {
     return DriveMap();
 }

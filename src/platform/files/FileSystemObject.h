@@ -26,6 +26,14 @@ public:
         QString reason; ///< the system's reason, for NoReading
     };
 
+    /// What stands at a path where the system finds nothing it can reach.
+    enum class Unreachable {
+        Nothing,       ///< nothing stands there (or something the system reaches)
+        LinkLoop,      ///< a symbolic link that leads round in a circle, itself or through others
+        LinkToNothing, ///< a symbolic link to something that is not there
+        PathTooLong,   ///< something may: the full path is longer than the system allows
+    };
+
     /// Takes paths as they are: for files the user chose.
     FileSystemObject() = default;
 
@@ -48,6 +56,12 @@ public:
      * not be entered, or else nothing stands there.
      */
     Obstacle obstacleToReading(const QString &path) const;
+
+    /// Why Exists() finds nothing at @p path, where something may stand all the same.
+    Unreachable unreachable(const QString &path) const;
+
+    /// True when the file system that holds @p localPath (or would hold it) is mounted read-only.
+    static bool onReadOnlyFileSystem(const QString &localPath);
 
 private:
     static bool mayEnter(const QString &folder);

@@ -70,15 +70,30 @@ int SequentialFiles::freeFile() const
     return number;
 }
 
-bool SequentialFiles::openForInput(const QString &path, int fileNumber)
+std::optional<QString> SequentialFiles::localRegularFile(const QString &path, int fileNumber)
 {
     const QString local = m_drives.localPath(path);
-    if (m_open.count(fileNumber))
-        return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
-    // Opening a pipe would wait for a writer, and a device may never end.
+    if (m_open.count(fileNumber)) {
+        fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+        return std::nullopt;
+    }
+    // Reading a pipe would wait for a writer, and a device may never end;
+    // saving would put a regular file in its place, or, through a link, in
+    // the place of whatever the link points at.
     const QFileInfo info(local);
-    if (info.exists() && !info.isFile())
-        return fail(local, notRegularFile(info));
+    if (info.exists() && !info.isFile()) {
+        fail(local, notRegularFile(info));
+        return std::nullopt;
+    }
+    return local;
+}
+
+bool SequentialFiles::openForInput(const QString &path, int fileNumber)
+{
+    const std::optional<QString> opened = localRegularFile(path, fileNumber);
+    if (!opened)
+        return false;
+    const QString &local = *opened;
     QFile file(local);
     if (!file.open(QIODevice::ReadOnly))
         return fail(local, file.errorString());
@@ -97,14 +112,10 @@ bool SequentialFiles::openForInput(const QString &path, int fileNumber)
 
 bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
 {
-    const QString local = m_drives.localPath(path);
-    if (m_open.count(fileNumber))
-        return fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
-    // Saving would put a regular file in its place, or, through a link,
-    // in the place of whatever the link points at.
-    const QFileInfo info(local);
-    if (info.exists() && !info.isFile())
-        return fail(local, notRegularFile(info));
+    const std::optional<QString> opened = localRegularFile(path, fileNumber);
+    if (!opened)
+        return false;
+    const QString &local = *opened;
     QString reason;
     if (!m_drives.prepareFolderFor(local, &reason))
         return fail(local, reason);
@@ -113,8 +124,12 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     // Unbuffered: what close() writes meets the disk at once, so a full disk
     // shows there. Buffered, QSaveFile would commit content whose last flush
     // failed as if nothing went wrong.
-    if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(local, entry->output->errorString());
+    if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // QSaveFile blames the file ("is not writable") where the whole disk refuses.
+        return fail(local, FileSystemObject::onReadOnlyFileSystem(local)
+                               ? QObject::tr("the file system it is on is read-only")
+                               : entry->output->errorString());
+    }
     entry->localPath = local;
     m_open[fileNumber] = std::move(entry);
     return true;

@@ -12,6 +12,7 @@ class QSaveFile;
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 /**
  * The table of open numbered files. A file number names one open file from
@@ -91,6 +92,8 @@ private:
     struct OpenFile;
 
     bool fail(const QString &localPath, const QString &reason);
+    /// The local path of @p path, if it may be opened under @p fileNumber; otherwise fails.
+    std::optional<QString> localRegularFile(const QString &path, int fileNumber);
 
     DriveMap m_drives;
     SaveFileMaker m_makeSaveFile;

@@ -104,18 +104,20 @@ SingleInstance::Lock SingleInstance::takeLock()
     return Lock::Unavailable;
 }
 
-bool SingleInstance::ring(const QDeadlineTimer &)
+SingleInstance::Ring SingleInstance::ring(const QDeadlineTimer &)
 {
-    // No event yet: the running copy is still starting, and the caller rings again.
+    // No event yet: the running copy is still starting, and the caller rings
+    // again. The event lives in the user's own session, so whoever holds the
+    // lock file cannot be told apart from a copy that does not answer.
     const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, eventName(m_system->key).c_str());
     if (!event)
-        return false;
+        return Ring::Silent;
     // Windows lets only the program the user just started take the
     // foreground; this copy hands that right on to the one that shows itself.
     AllowSetForegroundWindow(ASFW_ANY);
     const bool rung = SetEvent(event);
     CloseHandle(event);
-    return rung;
+    return rung ? Ring::Shown : Ring::Silent;
 }
 
 void SingleInstance::answerRings()
@@ -126,4 +128,9 @@ void SingleInstance::answerRings()
         return;
     auto *doorbell = new Doorbell(event, this);
     connect(&doorbell->notifier(), &QWinEventNotifier::activated, this, &SingleInstance::showRequested);
+}
+
+void SingleInstance::followFolder()
+{
+    // The lock file is named after the folder's path: a folder made anew keeps it.
 }

@@ -2,6 +2,8 @@
 // DirListBox: the folder the user is in, its ancestors and its subfolders.
 #include "DirListBox.h"
 
+#include "FileSystemObject.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -101,9 +103,19 @@ void DirListBox::keyPressEvent(QKeyEvent *event)
 
 void DirListBox::open(const QModelIndex &index)
 {
+    if (!index.isValid())
+        return;
+    const QString folder = index.data(pathRole).toString();
+    if (setPath(folder))
+        return;
+    // The list shows what the folder holds, but the system reaches nothing
+    // by a path that long: the folder stays listed, and the user hears why.
+    if (FileSystemObject().unreachable(folder) == FileSystemObject::Unreachable::PathTooLong) {
+        emit tooLongToOpen(QDir::toNativeSeparators(folder));
+        return;
+    }
     // A folder that went away since it was listed simply drops off the list.
-    if (index.isValid() && !setPath(index.data(pathRole).toString()))
-        fill();
+    fill();
 }
 
 void DirListBox::fill()

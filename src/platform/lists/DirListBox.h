@@ -34,6 +34,8 @@ public:
 
 signals:
     void pathChanged();
+    /// The listed @p folder was opened, but its full path is longer than the system allows.
+    void tooLongToOpen(const QString &folder);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +27,8 @@ private slots:
     void localPath_data();
     void localPath();
     void withoutRootPathsStay();
+    void settingsFolderOfThisSystem_data();
+    void settingsFolderOfThisSystem();
 
     void readLines_data();
     void readLines();
@@ -88,6 +91,42 @@ void TestSequentialFiles::localPath()
 void TestSequentialFiles::withoutRootPathsStay()
 {
     QCOMPARE(DriveMap().localPath(QStringLiteral("C:\\9836v3.txt")), QStringLiteral("C:\\9836v3.txt"));
+}
+
+void TestSequentialFiles::settingsFolderOfThisSystem_data()
+{
+    QTest::addColumn<QByteArray>("variable"); // set below the temporary folder, the other unset
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("shown"); // as the notice names it; empty where the folder is used
+
+    QTest::newRow("XDG_CONFIG_HOME in UTF-8") << QByteArray("XDG_CONFIG_HOME") << QByteArray("/zo\xC3\xAB") << "";
+    // Qt would read U+FFFD for the byte and name another folder: the settings would seem lost.
+    QTest::newRow("XDG_CONFIG_HOME not UTF-8") << QByteArray("XDG_CONFIG_HOME") << QByteArray("/conf\xFF") << "@/conf\\xFF";
+    QTest::newRow("HOME not UTF-8 after a letter") << QByteArray("HOME") << QByteArray("/\xC3\xAB\xC3")
+                                                   << QStringLiteral("@/\u00EB\\xC3");
+}
+
+void TestSequentialFiles::settingsFolderOfThisSystem()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, shown);
+    if (IsFullPath(QStringLiteral("C:\\")))
+        QSKIP("Drive C is drive C here");
+    const auto restore = qScopeGuard([xdg = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME")] {
+        qputenv("XDG_CONFIG_HOME", xdg);
+        qputenv("HOME", home);
+    });
+    qputenv(variable == "HOME" ? "XDG_CONFIG_HOME" : "HOME", QByteArray());
+    qputenv(variable.constData(), QFile::encodeName(m_dir->path()) + value);
+
+    DriveMap::Unnamed why;
+    const std::optional<DriveMap> drives = DriveMap::forThisSystem(&why);
+    QCOMPARE(drives ? QString() : why.variable + u' ' + why.value,
+             shown.isEmpty() ? QString() : QString::fromLatin1(variable) + u' ' + shown.replace(u'@', m_dir->path()));
+    if (drives)
+        QCOMPARE(drives->localPath(QStringLiteral("C:\\9836v3.txt")),
+                 QFile::decodeName(QFile::encodeName(m_dir->path()) + value) + QStringLiteral("/dorvane/9836v3.txt"));
 }
 
 void TestSequentialFiles::readLines_data()
@@ -213,6 +252,11 @@ void TestSequentialFiles::driveRootCreatedWhenFirstWritten()
     files.printLine(2, QStringLiteral("00:00:00 pm"));
     QVERIFY(files.close(2));
     QCOMPARE(TestFiles::read(root + QStringLiteral("/9836v3.txt")), QByteArray("00:00:00 pm\r\n"));
+#ifdef Q_OS_UNIX
+    // The user's settings are nobody else's business.
+    QCOMPARE(QFile::permissions(root) & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther),
+             QFile::Permissions());
+#endif
 }
 
 void TestSequentialFiles::failedWriteKeepsOldContent_data()

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -14,6 +15,13 @@
 
 #include <algorithm>
 #include <atomic>
+
+#ifdef Q_OS_UNIX
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -52,6 +60,9 @@ private slots:
     void fileList();
     void dirListShowsWhereTheUserIs();
     void dirListRefusesWhatIsNoFolder();
+#ifdef Q_OS_UNIX
+    void dirListSaysWhyAFolderTooLongDoesNotOpen();
+#endif
     void namesThatLookAlike_data();
     void namesThatLookAlike();
     void hangingFolderDoesNotHoldTheWindow();
@@ -149,6 +160,36 @@ void TestListBoxes::dirListRefusesWhatIsNoFolder()
     QCOMPARE(changes.size(), 0);
     QCOMPARE(folders.path(), QDir::toNativeSeparators(m_dir->path()));
 }
+
+#ifdef Q_OS_UNIX
+void TestListBoxes::dirListSaysWhyAFolderTooLongDoesNotOpen()
+{
+    // The folder can be read, but its subfolder's full path is longer than the system allows.
+    QString parent = m_dir->path();
+    while (QFile::encodeName(parent).size() < PATH_MAX - 250)
+        parent += u'/' + QString(200, u'a');
+    QVERIFY(QDir().mkpath(parent));
+    const QString name(250, u'b');
+    const int folder = ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY);
+    QCOMPARE(::mkdirat(folder, QFile::encodeName(name).constData(), 0700), 0);
+    // Nor can it be removed by its full path.
+    const auto remove = qScopeGuard([folder, &name] {
+        ::unlinkat(folder, QFile::encodeName(name).constData(), AT_REMOVEDIR);
+        ::close(folder);
+    });
+
+    DirListBox folders;
+    QSignalSpy refused(&folders, &DirListBox::tooLongToOpen);
+    QVERIFY(folders.setPath(parent));
+    QVERIFY(listed(folders).contains(name));
+    folders.setCurrentRow(folders.count() - 1);
+    QTest::keyClick(&folders, Qt::Key_Return);
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused.first().first().toString(), parent + u'/' + name);
+    QCOMPARE(folders.path(), parent);
+    QVERIFY(listed(folders).contains(name));
+}
+#endif
 
 void TestListBoxes::namesThatLookAlike_data()
 {
