@@ -41,9 +41,7 @@ void readCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Opens one chosen file at one set time of day, every day. "
-                                            "Dorvane keeps its settings in %1.")
-            .arg(QDir::toNativeSeparators(QFileInfo(DriveMap::forThisSystem().localPath(AlarmTimeFile::path)).path())));
+        QCoreApplication::translate("main", "Opens one chosen file at one set time of day, every day."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
