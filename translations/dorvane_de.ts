@@ -4,10 +4,6 @@
 <context>
     <name>AlarmTexts</name>
     <message>
-        <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>At %1, the alarm time, Dorvane could not open anything: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -155,6 +151,32 @@ This has happened %n times, the first at %2.</source>
 Leave the computer awake, or the alarm will be missed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the day and month names in notices: the code of this translation&apos;s language, such as de or fr</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM</source>
+        <comment>a day in notices, in QLocale&apos;s date format: Monday, 15 June</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a moment in notices: 07:30:00 AM on Monday, 15 June</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriveMap</name>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FolderListBox</name>
@@ -171,14 +193,17 @@ Leave the computer awake, or the alarm will be missed.</source>
     <name>Form1</name>
     <message>
         <source>Contact</source>
+        <extracomment>A button caption: at most 80 pixels of Verdana 8.25 pt.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set File</source>
+        <extracomment>A button caption: at most 64 pixels of Verdana 8.25 pt; it opens the dialog that chooses the file.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>A button caption: at most 34 pixels of Verdana 8.25 pt.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -237,15 +262,33 @@ Leave the computer awake, or the alarm will be missed.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PowerPlan</name>
     <message>
-        <source>%1 is a file, not a folder</source>
+        <source>Windows&apos; power plan does not let timers wake this computer (in Power Options, under Change advanced power settings, set Sleep, Allow wake timers to Enable)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the folder %1 could not be created</source>
+        <source>Windows&apos; power plan does not let timers wake this computer while it is plugged in (in Power Options, under Change advanced power settings, set Sleep, Allow wake timers, Plugged in to Enable)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Windows&apos; power plan does not let timers wake this computer while it runs on battery (in Power Options, under Change advanced power settings, set Sleep, Allow wake timers, On battery to Enable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RichTextPane</name>
+    <message>
+        <source>Tab moves between the page&apos;s links; Enter opens one in your web browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SequentialFiles</name>
     <message>
         <source>a folder stands in its place; Dorvane leaves it as it is</source>
         <translation type="unfinished"></translation>
@@ -263,18 +306,11 @@ Leave the computer awake, or the alarm will be missed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the file system it is on is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the disk took only %1 of %2 bytes; it may be full</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RichTextPane</name>
-    <message>
-        <source>Tab moves between the page&apos;s links; Enter opens one in your web browser.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Web page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -286,6 +322,18 @@ Leave the computer awake, or the alarm will be missed.</source>
     </message>
     <message>
         <source>it cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>something holds its lock, but no copy of Dorvane that runs as you answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it belongs to another account, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another account, %1, holds its lock</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -355,14 +403,17 @@ Leave the computer awake, or the alarm will be missed.</source>
     <name>frmSelectOneFile</name>
     <message>
         <source>Select Files</source>
+        <extracomment>The dialog&apos;s title. It chooses the one file the alarm opens.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>A button caption: at most 90 pixels of bold Verdana 8.25 pt.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ok</source>
+        <extracomment>A button caption: at most 90 pixels of bold Verdana 8.25 pt.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -429,6 +480,28 @@ The file the alarm opens has not changed. Choose another file.</source>
 The file the alarm opens has not changed. Choose another file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: its full path is longer than the system allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is, or its path passes through, a symbolic link that leads round in a circle.
+
+The file the alarm opens has not changed. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer a file: a symbolic link to something that is not there now stands in its place.
+
+The file the alarm opens has not changed. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: its full path is longer than the system allows.
+
+The file the alarm opens has not changed. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -440,6 +513,16 @@ The file the alarm opens has not changed. Choose another file.</source>
         <source>Dorvane could not rule out that another copy of it is running, because %1 cannot be locked (%2).
 
 If another copy runs, your file may open twice at the alarm time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens one chosen file at one set time of day, every day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorvane cannot tell where your settings are: the environment variable %1 is %2, which is not valid UTF-8 text, and Dorvane keeps your settings in a folder below it.
+
+Dorvane has not started, so that it reads and saves no settings in another folder. Rename that folder, or set %1 to a name that is valid text, and start Dorvane again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

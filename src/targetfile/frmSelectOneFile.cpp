@@ -63,6 +63,7 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, const Places::Browsin
     , m_files(files)
 {
     setObjectName(QStringLiteral("frmSelectOneFile"));
+    //: The dialog's title. It chooses the one file the alarm opens.
     setWindowTitle(tr("Select Files"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(Layout::client);
@@ -84,7 +85,9 @@ frmSelectOneFile::frmSelectOneFile(SequentialFiles &files, const Places::Browsin
     Dir1->setFont(Fonts::verdana(8.25));
     paintGreenOnBlack(Dir1);
 
+    //: A button caption: at most 90 pixels of bold Verdana 8.25 pt.
     Command1 = makeButton(tr("Cancel"), QStringLiteral("Command1"), Layout::Command1, this);
+    //: A button caption: at most 90 pixels of bold Verdana 8.25 pt.
     cmdOk = makeButton(tr("Ok"), QStringLiteral("cmdOk"), Layout::cmdOk, this);
 
     File1 = new FileListBox(this);

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QObject>
 #include <QStringList>
 
 DriveMap::DriveMap(const QString &driveCRoot)
@@ -58,12 +57,12 @@ bool DriveMap::prepareFolderFor(const QString &localPath, QString *error) const
     for (QString folder = m_driveCRoot; !folder.isEmpty(); folder = QFileInfo(folder).path()) {
         const QFileInfo info(folder);
         if (info.exists() && !info.isDir()) {
-            *error = QObject::tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(folder));
+            *error = DriveMap::tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(folder));
             return false;
         }
         if (info.exists() || info.isRoot())
             break;
     }
-    *error = QObject::tr("the folder %1 could not be created").arg(QDir::toNativeSeparators(m_driveCRoot));
+    *error = DriveMap::tr("the folder %1 could not be created").arg(QDir::toNativeSeparators(m_driveCRoot));
     return false;
 }

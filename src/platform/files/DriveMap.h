@@ -2,6 +2,7 @@
 // DriveMap: where the fixed drive-C paths of the settings files really live.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@
  */
 class DriveMap
 {
+    Q_DECLARE_TR_FUNCTIONS(DriveMap)
+
 public:
     /// Leaves every path as it is.
     DriveMap() = default;

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QObject>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -38,8 +37,8 @@ QStringList splitLines(const QString &text)
 // Why a path that exists but is no regular file is left alone, for the user.
 QString notRegularFile(const QFileInfo &info)
 {
-    return info.isDir() ? QObject::tr("a folder stands in its place; Dorvane leaves it as it is")
-                        : QObject::tr("it is not a regular file but a device or a pipe; Dorvane leaves it as it is");
+    return info.isDir() ? SequentialFiles::tr("a folder stands in its place; Dorvane leaves it as it is")
+                        : SequentialFiles::tr("it is not a regular file but a device or a pipe; Dorvane leaves it as it is");
 }
 
 } // namespace
@@ -74,7 +73,7 @@ std::optional<QString> SequentialFiles::localRegularFile(const QString &path, in
 {
     const QString local = m_drives.localPath(path);
     if (m_open.count(fileNumber)) {
-        fail(local, QObject::tr("file number %1 is already open").arg(fileNumber));
+        fail(local, SequentialFiles::tr("file number %1 is already open").arg(fileNumber));
         return std::nullopt;
     }
     // Reading a pipe would wait for a writer, and a device may never end;
@@ -101,7 +100,7 @@ bool SequentialFiles::openForInput(const QString &path, int fileNumber)
     if (file.error() != QFileDevice::NoError)
         return fail(local, file.errorString());
     if (bytes.size() > maxInputBytes)
-        return fail(local, QObject::tr("it holds more than %1 KB, far more than a settings file does")
+        return fail(local, SequentialFiles::tr("it holds more than %1 KB, far more than a settings file does")
                                .arg(maxInputBytes / 1024));
     auto entry = std::make_unique<OpenFile>();
     entry->lines = linesOf(bytes);
@@ -127,7 +126,7 @@ bool SequentialFiles::openForOutput(const QString &path, int fileNumber)
     if (!entry->output->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         // QSaveFile blames the file ("is not writable") where the whole disk refuses.
         return fail(local, FileSystemObject::onReadOnlyFileSystem(local)
-                               ? QObject::tr("the file system it is on is read-only")
+                               ? SequentialFiles::tr("the file system it is on is read-only")
                                : entry->output->errorString());
     }
     entry->localPath = local;
@@ -174,7 +173,7 @@ bool SequentialFiles::close(int fileNumber)
         return fail(entry->localPath,
                     output.error() != QFileDevice::NoError
                         ? output.errorString()
-                        : QObject::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size()));
+                        : SequentialFiles::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size()));
     }
     if (!output.commit())
         return fail(entry->localPath, output.errorString());

@@ -4,6 +4,7 @@
 
 #include "DriveMap.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,8 @@ class QSaveFile;
  */
 class SequentialFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(SequentialFiles)
+
 public:
     /// What went wrong with the last call that failed.
     struct Error {
