@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DORVANE_HOMEPAGE}")
 # and so is setcap, which gives the wake helper its capability.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, libcap2-bin")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# Qt's own translations: the buttons of its dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 

@@ -25,6 +25,17 @@ if(MINGW)
     endforeach()
 endif()
 
+# Qt's own translations of its dialogs' buttons, for the languages Dorvane speaks,
+# beside Dorvane's: the Windows Qt has none of its own. They are the same files
+# on every system: the building machine's serve (Debian's qt6-translations-l10n).
+set(DORVANE_QT_TRANSLATIONS "/usr/share/qt6/translations" CACHE PATH "Where Qt's own .qm files are, for the installer")
+foreach(language IN LISTS dorvane_languages)
+    set(dorvane_qt_translation "${DORVANE_QT_TRANSLATIONS}/qtbase_${language}.qm")
+    if(EXISTS "${dorvane_qt_translation}")
+        install(FILES "${dorvane_qt_translation}" DESTINATION "${CMAKE_INSTALL_DATADIR}/dorvane/translations")
+    endif()
+endforeach()
+
 set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Dorvane)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Dorvane)

@@ -22,6 +22,7 @@ copyright=share/doc/dorvane/copyright
 changelog=share/doc/dorvane/changelog.gz
 manual=share/man/man1/dorvane.1.gz
 helper=libexec/dorvane/dorvane-wake
+translations=(share/dorvane/translations/dorvane_de.qm share/dorvane/translations/dorvane_fr.qm)
 
 fail() {
     echo "FAIL: $*" >&2
@@ -61,8 +62,13 @@ trap remove EXIT
 desktop-file-validate "/usr/$entry"
 appstreamcli validate --no-net "/usr/$metainfo"
 installed=$(dpkg-query -L dorvane)
-for file in "$copyright" "$changelog" "$manual"; do
+for file in "$copyright" "$changelog" "$manual" "${translations[@]}"; do
     grep -qx "/usr/$file" <<< "$installed" && [ -f "/usr/$file" ] || fail "the package did not install /usr/$file"
+done
+# The installed program finds its translations: its help speaks each language.
+for language in de_DE fr_FR; do
+    [ "$(LANG=$language.UTF-8 /usr/bin/dorvane --help)" != "$(LANG=C.UTF-8 /usr/bin/dorvane --help)" ] ||
+        fail "the installed program's help under $language is the English one"
 done
 # lintian reads the changelog but does not hold its version against the package's.
 logged=$(zcat "/usr/$changelog" | dpkg-parsechangelog -l - -S Version)
@@ -80,7 +86,7 @@ echo "== Removed"
 trap - EXIT
 "${apt[@]}" remove dorvane
 ! dpkg-query -W -f='${Status}' dorvane 2>/dev/null | grep -q 'install ok installed' || fail "dorvane is still installed"
-for file in bin/dorvane "$helper" "$entry" "$copyright" "$changelog" "$manual"; do
+for file in bin/dorvane "$helper" "$entry" "$copyright" "$changelog" "$manual" "${translations[@]}"; do
     [ ! -e "/usr/$file" ] || fail "the package left /usr/$file behind"
 done
 echo "PASS: package built, passed lintian, installed, started from its desktop entry and removed in $((SECONDS - started)) s"

@@ -25,7 +25,8 @@ die() { echo "check-windows: $*" >&2; exit 1; }
 
 install_packages() {
     local wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                  qt6-base-dev qt6-base-dev-tools wine wine64 xvfb xauth xdotool nsis xz-utils)
+                  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                  wine wine64 xvfb xauth xdotool nsis xz-utils)
     local missing=() package
     for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -16,6 +16,9 @@ rm -f "$e2e_drive_c/9836v3.txt"
 
 wine "$installer" /S || fail "the installer failed"
 [ -f "$installed/bin/dorvane.exe" ] || fail "no bin\\dorvane.exe in C:\\Program Files\\Dorvane"
+for language in de fr; do
+    [ -f "$installed/share/dorvane/translations/dorvane_$language.qm" ] || fail "no translation into $language installed"
+done
 [ -f "$e2e_drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Dorvane/Dorvane.lnk" ] ||
     fail "no Start-menu entry"
 
