@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
+#include "AccessibleWidgets.h"
 #include "CursorBlinkTimeout.h"
 #include "InstanceLog.h"
 #include "DesktopOpener.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("dorvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     CursorBlinkTimeout blinkTimeout(10'000);
+    AccessibleWidgets::install();
 
     SequentialFiles files(DriveMap::forThisSystem());
     // Decided before the window touches either settings file.
