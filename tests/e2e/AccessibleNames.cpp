@@ -35,7 +35,8 @@ QString lastingDescription(const QWidget *widget)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Where the program comes to load its translations, this loads them the same way.
+    // Once the program loads its translations, this must load them the same way:
+    // a translated run would otherwise expect the English names.
     QTemporaryDir settings;
     if (!settings.isValid())
         return 1;

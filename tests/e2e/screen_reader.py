@@ -10,7 +10,8 @@ window:  the main window is a frame named by its title, and every control in
          it has its name and description.
 chooser: the same of Select Files, which has the keyboard; its place list is a
          combo box with the current place as its text, and Up and Down are told
-         as the text changing to the new place, the name staying.
+         as the new place coming as selected text (which Orca speaks), the name
+         staying and the keyboard's focus told nowhere else.
 """
 import os
 import subprocess
@@ -44,12 +45,17 @@ def load(path):
     return windows
 
 
+def deliver():
+    """Hands the events that have come to the listeners."""
+    while GLib.MainContext.default().iteration(False):
+        pass
+
+
 def until(seconds, probe):
     """Waits for probe() to answer, delivering AT-SPI's events meanwhile."""
     deadline = time.monotonic() + seconds
     while not (found := probe()) and time.monotonic() < deadline:
-        while GLib.MainContext.default().iteration(False):
-            pass
+        deliver()
         time.sleep(0.05)
     return found
 
@@ -101,16 +107,37 @@ def check_window(expected, role, window):
     return found
 
 
+def hear(event, heard):
+    """Notes the place list's new text, and whatever else claims the focus."""
+    on_places = event.source.get_role_name() == "combo box"
+    if event.type.startswith("object:text-changed") and on_places:
+        heard["text"].append((event.type.split(":")[-1], event.any_data))
+    elif event.type.startswith("object:state-changed:focused") and event.detail1 and not on_places:
+        heard["focus"].append('%s "%s"' % (event.source.get_role_name(), event.source.get_name()))
+
+
 def press_and_hear(key, places, heard, expect):
-    """Presses key in the place list; the text it is told to change to."""
-    del heard[:]
+    """Presses key in the place list, which must tell its new text, selected
+    (Orca speaks it so), while nothing else claims the focus."""
+    heard["text"].clear()
+    heard["focus"].clear()
     subprocess.run(["xdotool", "key", key], check=True)
-    if not until(60, lambda: any(expect(text) for text in heard)):
-        fail("after %s the place list told %s, its text is %s" % (key, heard, text_of(places)))
-    print('    %s: told "%s"; the list is now %s' % (key, heard[-1], told(places)))
-    if not expect(text_of(places)):
-        fail("after %s the place list's text is %s" % (key, text_of(places)))
-    return heard[-1]
+    if not until(60, lambda: any(change == "insert" and expect(text) for change, text in heard["text"])):
+        fail("after %s the place list told %s, its text is %s" % (key, heard["text"], text_of(places)))
+    # All the program told of the key came before its answer to this question.
+    text = text_of(places)
+    deliver()
+    print("    %s: told %s; now %s" % (key, heard["text"], told(places)))
+    if not expect(text):
+        fail("after %s the place list's text is %s" % (key, text))
+    # The other way round, Orca says "Selection deleted" before the place.
+    if heard["text"][0][0] != "insert":
+        fail("after %s the old place's going was told before the new place" % key)
+    selected = Atspi.Text.get_selection(places, 0)
+    if (selected.start_offset, selected.end_offset) != (0, len(text)):
+        fail("the new place is not selected text: %d to %d" % (selected.start_offset, selected.end_offset))
+    if heard["focus"]:
+        fail("after %s the focus was told to have moved to %s" % (key, heard["focus"]))
 
 
 def main():
@@ -120,13 +147,13 @@ def main():
     window_class = "Form1" if part == "window" else "frmSelectOneFile"
     wanted = expected[window_class]
 
-    heard = []
+    heard = {"text": [], "focus": []}
     if part == "chooser":
         # Registered before the window is read, so that the program has learnt
         # of the listener by the time a key is pressed: it is told first.
-        listener = Atspi.EventListener.new(
-            lambda event: heard.append(event.any_data) if event.source.get_role_name() == "combo box" else None)
-        listener.register("object:text-changed:insert")
+        listener = Atspi.EventListener.new(lambda event: hear(event, heard))
+        listener.register("object:text-changed")
+        listener.register("object:state-changed:focused")
 
     window = until(60, lambda: window_named(pid, wanted["name"]))
     if not window:

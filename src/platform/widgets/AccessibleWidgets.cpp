@@ -23,10 +23,15 @@ public:
     {
         // Qt tells of a new item as a change of value, which its AT-SPI bridge
         // passes on as a change of name and of selection; the text changes too.
+        // The new text comes first, then the old one goes: Orca speaks a text
+        // that comes selected, and would call the old one's going first
+        // "Selection deleted".
         QObject::connect(list, &QComboBox::currentTextChanged, list,
                          [list, shown = list->currentText()](const QString &text) mutable {
-                             QAccessibleTextUpdateEvent event(list, 0, std::exchange(shown, text), text);
-                             QAccessible::updateAccessibility(&event);
+                             QAccessibleTextInsertEvent inserted(list, 0, text);
+                             QAccessible::updateAccessibility(&inserted);
+                             QAccessibleTextRemoveEvent removed(list, int(text.size()), std::exchange(shown, text));
+                             QAccessible::updateAccessibility(&removed);
                          });
     }
 
@@ -67,11 +72,17 @@ public:
             list()->showPopup();
     }
 
-    // The item as read-only text, with no selection and the caret at its start.
+    // The item as read-only text, the caret at its start and the whole of it
+    // selected, as the item is in the list: a screen reader speaks a new text
+    // that comes selected (Orca does), as it does in a list that can be typed into.
     QString text(int start, int end) const override { return item().mid(start, end - start); }
     int characterCount() const override { return int(item().size()); }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    int selectionCount() const override { return item().isEmpty() ? 0 : 1; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}

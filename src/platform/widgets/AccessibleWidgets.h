@@ -7,7 +7,8 @@
  * screen reader reads what the Windows build's reader reads:
  * - a drop-down list that cannot be typed into is named by its accessible
  *   name, what it is for ("Place"), not by the item it shows; the item is its
- *   value and its read-only text, and a new item is told as a change of both;
+ *   value and its read-only text, selected, and a new item is told as a change
+ *   of both, which Orca speaks;
  * - a top-level window made of a plain QWidget is a window (a frame on
  *   AT-SPI), named by its title, not an anonymous filler.
  */
