@@ -91,7 +91,7 @@ private:
 
 void TestKeyboardAndScreenReader::initTestCase()
 {
-    // As the program does: a drop-down list is named for what it is for, on every system.
+    // As the program does: a drop-down list is named for what it is for on every system.
     AccessibleWidgets::install();
 }
 
@@ -172,12 +172,14 @@ void TestKeyboardAndScreenReader::controlsNamed()
     QCOMPARE(widget->accessibleName(), name);
     QCOMPARE(accessibleText(widget, QAccessible::Name), name);
     if (auto *list = qobject_cast<QComboBox *>(widget)) {
-        // The place it shows is its value, and its text for a screen reader that reads the text.
         QVERIFY(!list->currentText().isEmpty());
         QCOMPARE(accessibleText(widget, QAccessible::Value), list->currentText());
+#ifdef Q_OS_UNIX
+        // Where a screen reader reads the place from its text (Orca, through AT-SPI).
         QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(widget)->textInterface();
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), list->currentText());
+#endif
     }
     const QString description = accessibleText(widget, QAccessible::Description);
     QVERIFY2(description.size() > name.size() + 10, qPrintable(description));
@@ -188,10 +190,12 @@ void TestKeyboardAndScreenReader::everyControlNamed()
     // A control added later without a name is caught here, not by a blind user.
     const frmSelectOneFile chooser(*m_files, browsing());
     for (QWidget *window : {static_cast<QWidget *>(createForm()), static_cast<QWidget *>(const_cast<frmSelectOneFile *>(&chooser))}) {
-        // A window, not a part of one, named by its title.
+        // Named by its title; on AT-SPI, a window, not a part of one.
         const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
-        QCOMPARE(accessible->role(), window == &chooser ? QAccessible::Dialog : QAccessible::Window);
         QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+#ifdef Q_OS_UNIX
+        QCOMPARE(accessible->role(), window == &chooser ? QAccessible::Dialog : QAccessible::Window);
+#endif
         QVERIFY(!accessibleText(window, QAccessible::Description).isEmpty());
         const QList<QWidget *> controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         QVERIFY(controls.size() >= 5);

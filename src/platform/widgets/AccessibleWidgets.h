@@ -4,7 +4,8 @@
 
 /**
  * Where Qt's accessibility says the wrong thing on Linux's AT-SPI, so that a
- * screen reader reads what the Windows build's reader reads:
+ * screen reader reads what the Windows build's reader reads (there, Qt's UI
+ * Automation already does, and this changes nothing):
  * - a drop-down list that cannot be typed into is named by its accessible
  *   name, what it is for ("Place"), not by the item it shows; the item is its
  *   value and its read-only text, selected, and a new item is told as a change

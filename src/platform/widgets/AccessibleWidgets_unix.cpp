@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// AccessibleWidgets: what a screen reader is told of windows and drop-down lists where Qt's own words mislead.
+// AccessibleWidgets on Unix: what AT-SPI tells a screen reader of windows and drop-down lists, where Qt's own words mislead.
 #include "AccessibleWidgets.h"
 
 #include <QAbstractItemView>
