@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
+#include "AccessibleWidgets.h"
 #include "CursorBlinkTimeout.h"
 #include "InstanceLog.h"
 #include "DesktopOpener.h"
@@ -73,6 +74,7 @@ int main(int argc, char *argv[])
     readCommandLine(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     CursorBlinkTimeout blinkTimeout(10'000);
+    AccessibleWidgets::install();
 
     DriveMap::Unnamed unnamed;
     const std::optional<DriveMap> drives = DriveMap::forThisSystem(&unnamed);

@@ -45,6 +45,7 @@ QString DriveListBox::drive() const
 
 void DriveListBox::showPlaceOf(const QString &folder)
 {
-    const QSignalBlocker blocker(this);
+    // activated(), and with it driveChanged(), comes from the user alone; the
+    // change of item is still told, so that a screen reader's text follows it.
     setCurrentIndex(int(Places::indexHolding(m_places, folder)));
 }

@@ -106,3 +106,13 @@ void FolderListBox::paintEvent(QPaintEvent *event)
     painter.drawText(viewport()->rect().adjusted(4, 4, -4, -4), Qt::AlignBottom | Qt::AlignHCenter,
                      tr("Reading the folder\u2026"));
 }
+
+void FolderListBox::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // QListView tells it even when the keyboard is elsewhere: the folders,
+    // moved by a new place, would take the reader out of the list of places.
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}

@@ -45,6 +45,9 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
 
+    /// Tells a screen reader that the new current item has the focus only while the list has it.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
     FolderReader m_reader;
 
 private:
