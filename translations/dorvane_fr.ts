@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Dorvane could not run at that time: it was stopped, or the computer was too busy.</source>
-        <translation>Dorvane n&apos;a pas pu fonctionner à ce moment-là&#xa0;: il a été interrompu, ou l&apos;ordinateur était trop occupé.</translation>
+        <translation>Dorvane n&apos;a pas pu fonctionner à ce moment-là, car il a été interrompu ou l&apos;ordinateur était trop occupé.</translation>
     </message>
     <message>
         <source>The alarm of %1 was missed and is not played late: %2</source>
@@ -256,7 +256,7 @@ Ne mettez pas l&apos;ordinateur en veille, sinon l&apos;alarme sera manquée.</t
     </message>
     <message>
         <source>At this time every day Dorvane opens the chosen file. Left and Right move between hours, minutes and AM/PM; Up and Down or typing change them. Each change is saved at once.</source>
-        <translation>Chaque jour à cette heure, Dorvane ouvre le fichier choisi. Les flèches Gauche et Droite passent des heures aux minutes et à AM/PM&#x202f;; les flèches Haut et Bas ou la saisie au clavier les modifient. Chaque modification est enregistrée aussitôt.</translation>
+        <translation>Chaque jour à cette heure, Dorvane ouvre le fichier choisi. Les flèches Gauche et Droite permettent de passer des heures aux minutes et à AM/PM&#x202f;; les flèches Haut et Bas ou la saisie au clavier les modifient. Chaque modification est enregistrée aussitôt.</translation>
     </message>
 </context>
 <context>
@@ -353,7 +353,7 @@ Ne mettez pas l&apos;ordinateur en veille, sinon l&apos;alarme sera manquée.</t
     <name>SystemWakeUp</name>
     <message>
         <source>waking the computer is turned off with %1=off</source>
-        <translation>la sortie de veille de l&apos;ordinateur est désactivée par %1=off</translation>
+        <translation>la sortie de veille est désactivée par %1=off</translation>
     </message>
     <message>
         <source>the wake-up time %1 is further ahead than Dorvane ever asks</source>
@@ -533,13 +533,13 @@ Le fichier qu&apos;ouvre l&apos;alarme reste inchangé. Choisissez un autre fich
     <name>main</name>
     <message>
         <source>Dorvane is already running, but it does not answer. Close it, or end it if it hangs, and start Dorvane again.</source>
-        <translation>Dorvane est déjà en cours d&apos;exécution, mais ne répond pas. Fermez-le, ou forcez son arrêt s&apos;il est bloqué, puis relancez Dorvane.</translation>
+        <translation>Dorvane est déjà en cours d&apos;exécution, mais ne répond pas. Quittez cette instance, ou forcez son arrêt si elle est bloquée, puis relancez Dorvane.</translation>
     </message>
     <message>
         <source>Dorvane could not rule out that another copy of it is running, because %1 cannot be locked (%2).
 
 If another copy runs, your file may open twice at the alarm time.</source>
-        <translation>Dorvane n&apos;a pas pu s&apos;assurer qu&apos;aucune autre instance de Dorvane n&apos;est en cours d&apos;exécution, car %1 ne peut pas être verrouillé (%2).
+        <translation>Dorvane n&apos;a pas pu s&apos;assurer qu&apos;aucune autre instance n&apos;est déjà en cours d&apos;exécution, car %1 ne peut pas être verrouillé (%2).
 
 Si une autre instance est lancée, votre fichier risque de s&apos;ouvrir deux fois à l&apos;heure de l&apos;alarme.</translation>
     </message>
@@ -551,9 +551,9 @@ Si une autre instance est lancée, votre fichier risque de s&apos;ouvrir deux fo
         <source>Dorvane cannot tell where your settings are: the environment variable %1 is %2, which is not valid UTF-8 text, and Dorvane keeps your settings in a folder below it.
 
 Dorvane has not started, so that it reads and saves no settings in another folder. Rename that folder, or set %1 to a name that is valid text, and start Dorvane again.</source>
-        <translation>Dorvane ne peut pas déterminer où se trouvent vos paramètres&#xa0;: la variable d&apos;environnement %1 vaut %2, qui n&apos;est pas un texte UTF-8 valide, or Dorvane conserve vos paramètres dans un dossier situé sous celui-ci.
+        <translation>Dorvane ne peut pas déterminer où se trouvent vos paramètres&#xa0;: la variable d&apos;environnement %1 vaut %2, qui n&apos;est pas un texte UTF-8 valide, or c&apos;est dans un sous-dossier de ce dossier que Dorvane conserve vos paramètres.
 
-Dorvane n&apos;a pas démarré, afin de ne lire ni d&apos;enregistrer aucun paramètre dans un autre dossier. Renommez ce dossier, ou donnez à %1 un nom qui soit un texte valide, puis relancez Dorvane.</translation>
+Dorvane n&apos;a pas démarré, afin de ne lire ni d&apos;enregistrer aucun paramètre dans un autre dossier. Renommez ce dossier, ou faites pointer %1 vers un dossier dont le nom est un texte valide, puis relancez Dorvane.</translation>
     </message>
 </context>
 </TS>
