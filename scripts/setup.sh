@@ -8,7 +8,9 @@ dorvane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 dorvane_packages=(build-essential cmake qt6-base-dev qt6-webengine-dev libgl-dev
                   fonts-dejavu-core xdg-utils file)
-dorvane_test_packages=(xvfb xauth xdotool x11-apps tzdata libfaketime)
+# The suspend test's guest: QEMU, busybox, setcap and the host's side in Python.
+dorvane_test_packages=(xvfb xauth xdotool x11-apps tzdata libfaketime
+                       qemu-system-x86 busybox-static libcap2-bin python3)
 
 dorvane_install_packages() {
     local wanted=("$@") missing=() package
