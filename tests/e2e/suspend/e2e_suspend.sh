@@ -25,7 +25,7 @@ for tool in qemu-system-x86_64 busybox /usr/bin/python3 Xvfb xkbcomp xdotool set
 done
 
 # Debian's kernel, unpacked beside the build and never installed on this machine.
-kernel=$(ls "$cache"/kernel/boot/vmlinuz-* 2> /dev/null | head -n 1) || true
+kernel=$(ls "$cache"/vmlinuz-* 2> /dev/null | head -n 1) || true
 if [ -z "$kernel" ]; then
     mkdir -p "$cache/download"
     chmod 777 "$cache/download" # apt-get downloads as _apt where it can
@@ -34,9 +34,10 @@ if [ -z "$kernel" ]; then
     [ -n "$package" ] || { apt-get update -qq || true; package=$(image); }
     [ -n "$package" ] || cannot_start "apt knows no linux-image-amd64"
     (cd "$cache/download" && apt-get download -q "$package") || cannot_start "apt-get download $package failed"
-    dpkg -x "$cache"/download/"$package"_*.deb "$cache/kernel"
-    rm -rf "$cache/download"
-    kernel=$(ls "$cache"/kernel/boot/vmlinuz-* | head -n 1)
+    dpkg -x "$cache"/download/"$package"_*.deb "$work/kernel"
+    mv "$work"/kernel/boot/vmlinuz-* "$cache/"
+    rm -rf "$cache/download" "$work/kernel"
+    kernel=$(ls "$cache"/vmlinuz-* | head -n 1)
 fi
 
 # The guest's root: what the program, Xvfb and the init need, with their libraries.
@@ -62,7 +63,7 @@ cp "$here/init.sh" "$root/init"
 printf '%s\n' 'root:x:0:0:root:/root:/bin/sh' 'sleeper:x:1000:1000:sleeper:/tmp:/bin/sh' > "$root/etc/passwd"
 printf '%s\n' 'root:x:0:' 'sleeper:x:1000:' > "$root/etc/group"
 # xdg-open hands the file over; the host times its word on arrival.
-printf '%s\n' '#!/bin/sh' 'echo "opened $(/usr/bin/date +%s.%N) $*" > /dev/ttyS1' > "$root/usr/local/bin/xdg-open"
+printf '%s\n' '#!/bin/sh' 'echo "opened $*" > /dev/ttyS1' > "$root/usr/local/bin/xdg-open"
 chmod 755 "$root/init" "$root/usr/local/bin/xdg-open"
 (cd "$root" && find . | busybox cpio -o -H newc -R 0:0 2> /dev/null) > "$work/root.cpio"
 

@@ -36,10 +36,9 @@ guest_failures = []
 def watch(qmp, report, seconds):
     """Returns the cases as the guest and QEMU told of them."""
     deadline = time.time() + seconds
-    cases, buffers = [], {qmp: b"", report: b""}
+    cases, case, buffers = {}, None, {qmp: b"", report: b""}
     qmp.sendall(b'{"execute": "qmp_capabilities"}\n{"execute": "cont"}\n')
     while time.time() < deadline:
-        case = cases[-1] if cases else None
         # Past the minute in which a late alarm is still played.
         if case and case.suspended and not case.woken and not case.rescued and time.time() > case.alarm + 70:
             case.rescued = time.time()
@@ -52,7 +51,6 @@ def watch(qmp, report, seconds):
             buffers[sock] += data
             *lines, buffers[sock] = buffers[sock].split(b"\n")
             for line in (raw.decode(errors="replace").strip() for raw in lines):
-                case = cases[-1] if cases else None
                 if sock is qmp:
                     message = json.loads(line)
                     if "event" not in message:
@@ -70,20 +68,20 @@ def watch(qmp, report, seconds):
                 if word == "clock?":
                     report.sendall(f"clock {time.time():.6f}\n".encode())
                 elif word == "end":
-                    return cases
+                    return list(cases.values())
                 elif word == "case":
-                    cases.append(Case(*rest.split(" ", 2)))
+                    # A case started again, further ahead, replaces its first try.
+                    case = Case(*rest.split(" ", 2))
+                    cases[case.name] = case
                 elif word == "fail":
                     guest_failures.append(rest)
                 elif word == "wake":
                     second, _, case.holder = rest.partition(" ")
                     case.wake = None if second == "none" else float(second)
-                elif word in ("suspend", "resumed"):
+                elif word in ("suspend", "resumed", "synced"):
                     case.clocks.append((word, float(rest) - arrived))
                 elif word == "opened":
-                    guest_time, _, path = rest.partition(" ")
-                    case.opened.append((arrived, path))
-                    case.clocks.append(("opened", float(guest_time) - arrived))
+                    case.opened.append((arrived, rest))
                 elif word == "log":
                     case.logs.append(rest)
     raise SystemExit(f"FAIL: the guest was not done within {seconds} s")
