@@ -27,14 +27,17 @@ done
 # Debian's kernel, unpacked beside the build and never installed on this machine.
 kernel=$(ls "$cache"/vmlinuz-* 2> /dev/null | head -n 1) || true
 if [ -z "$kernel" ]; then
+    rm -rf "$cache/download"
     mkdir -p "$cache/download"
     chmod 777 "$cache/download" # apt-get downloads as _apt where it can
-    image() { apt-cache depends linux-image-amd64 2> /dev/null | sed -n 's/^ *Depends: \(linux-image-[0-9].*-amd64\)$/\1/p' | head -n 1; }
-    package=$(image)
-    [ -n "$package" ] || { apt-get update -qq || true; package=$(image); }
-    [ -n "$package" ] || cannot_start "apt knows no linux-image-amd64"
-    (cd "$cache/download" && apt-get download -q "$package") || cannot_start "apt-get download $package failed"
-    dpkg -x "$cache"/download/"$package"_*.deb "$work/kernel"
+    # linux-image-amd64 names the kernel package of the day, the one fetched.
+    fetch() {
+        local package
+        package=$(apt-cache depends linux-image-amd64 2> /dev/null | sed -n 's/^ *Depends: \(linux-image-[0-9].*\)$/\1/p' | head -n 1) || true
+        [ -n "$package" ] && (cd "$cache/download" && apt-get download -q "$package")
+    }
+    fetch || { apt-get update -qq || true; fetch; } || cannot_start "apt-get could not download Debian's kernel"
+    dpkg -x "$cache"/download/linux-image-*.deb "$work/kernel"
     mv "$work"/kernel/boot/vmlinuz-* "$cache/"
     rm -rf "$cache/download" "$work/kernel"
     kernel=$(ls "$cache"/vmlinuz-* | head -n 1)
