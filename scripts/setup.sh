@@ -9,9 +9,10 @@ dorvane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dorvane_packages=(build-essential cmake qt6-base-dev qt6-webengine-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                   fonts-dejavu-core xdg-utils file)
 # dbus and python3-dbusmock: a private bus with a stand-in logind; libcap2-bin: setcap for the wake helper;
-# at-spi2-core, python3-gi and gir1.2-atspi-2.0: the accessibility bus, read as a screen reader reads it.
+# at-spi2-core, python3-gi and gir1.2-atspi-2.0: the accessibility bus, read as a screen reader reads it;
+# qemu-system-x86, busybox-static and python3: the suspend test's guest and its watcher.
 dorvane_test_packages=(xvfb xauth xdotool x11-apps tzdata libfaketime dbus python3-dbusmock libcap2-bin
-                       at-spi2-core python3-gi gir1.2-atspi-2.0)
+                       at-spi2-core python3-gi gir1.2-atspi-2.0 qemu-system-x86 busybox-static python3)
 
 dorvane_install_packages() {
     local wanted=("$@") missing=() package

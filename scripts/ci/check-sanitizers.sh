@@ -20,7 +20,9 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/repor
 export LSAN_OPTIONS="suppressions=$checks_dir/lsan.supp:print_suppressions=0"
 
 failed=()
-(cd "$checks_build_dir" && ctest --output-on-failure "$@") || failed+=("the tests")
+# The suspend test is ./test.sh's alone: in its guest no report would reach
+# this check, and it takes minutes.
+(cd "$checks_build_dir" && ctest --output-on-failure -LE suspend "$@") || failed+=("the tests")
 bash "$checks_dir/leak-check.sh" "$checks_build_dir/dorvane" || failed+=("the leak check")
 
 shopt -s nullglob
