@@ -173,7 +173,10 @@ bool SequentialFiles::close(int fileNumber)
         return fail(entry->localPath,
                     output.error() != QFileDevice::NoError
                         ? output.errorString()
-                        : SequentialFiles::tr("the disk took only %1 of %2 bytes; it may be full").arg(qMax<qint64>(written, 0)).arg(bytes.size()));
+                        //: %n bytes were written of %1; the noun may go with either number.
+                        : SequentialFiles::tr("the disk took only %n of %1 bytes; it may be full", nullptr,
+                                              int(qMax<qint64>(written, 0)))
+                              .arg(bytes.size()));
     }
     if (!output.commit())
         return fail(entry->localPath, output.errorString());
