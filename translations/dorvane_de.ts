@@ -480,7 +480,7 @@ Die Datei für den Wecker bleibt unverändert. Benennen Sie die Datei um oder w�
         <source>Dorvane could not save your choice to %1: %2.
 
 The file the alarm opens has not changed. Press Ok to try again, or Cancel to keep it.</source>
-        <translation>Dorvane konnte Ihre Wahl nicht in %1 speichern: %2.
+        <translation>Dorvane konnte Ihre Auswahl nicht in %1 speichern: %2.
 
 Die Datei für den Wecker bleibt unverändert. Klicken Sie auf „OK“, um es erneut zu versuchen, oder auf „Abbrechen“, um sie beizubehalten.</translation>
     </message>
