@@ -321,9 +321,12 @@ Lassen Sie den Computer nicht in den Bereitschaftsmodus wechseln, sonst wird der
         <source>the file system it is on is read-only</source>
         <translation>Die Datei liegt auf einem schreibgeschützten Dateisystem</translation>
     </message>
-    <message>
-        <source>the disk took only %1 of %2 bytes; it may be full</source>
-        <translation>Auf den Datenträger wurden nur %1 von %2 Bytes geschrieben; möglicherweise ist er voll</translation>
+    <message numerus="yes">
+        <source>the disk took only %n of %1 bytes; it may be full</source>
+        <translation>
+            <numerusform>Auf den Datenträger wurde nur %n Byte von %1 geschrieben; möglicherweise ist er voll</numerusform>
+            <numerusform>Auf den Datenträger wurden nur %n Bytes von %1 geschrieben; möglicherweise ist er voll</numerusform>
+        </translation>
     </message>
 </context>
 <context>

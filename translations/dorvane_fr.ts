@@ -321,9 +321,12 @@ Ne mettez pas l&apos;ordinateur en veille, sinon l&apos;alarme sera manquée.</t
         <source>the file system it is on is read-only</source>
         <translation>le système de fichiers qui le contient est en lecture seule</translation>
     </message>
-    <message>
-        <source>the disk took only %1 of %2 bytes; it may be full</source>
-        <translation>le disque n&apos;a accepté que %1 octets sur %2&#x202f;; il est peut-être plein</translation>
+    <message numerus="yes">
+        <source>the disk took only %n of %1 bytes; it may be full</source>
+        <translation>
+            <numerusform>le disque n&apos;a accepté que %n octet sur %1&#x202f;; il est peut-être plein</numerusform>
+            <numerusform>le disque n&apos;a accepté que %n octets sur %1&#x202f;; il est peut-être plein</numerusform>
+        </translation>
     </message>
 </context>
 <context>

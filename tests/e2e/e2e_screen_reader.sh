@@ -33,6 +33,7 @@ body() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
     QT_QPA_PLATFORM=offscreen "$names_helper" > "$e2e_dir/names.tsv" || fail "the names could not be read from the widgets"
+    e2e_chooser_title=$(awk -F'\t' '$1 == "window" && $2 == "frmSelectOneFile" { print $3 }' "$e2e_dir/names.tsv")
     e2e_start
     "$python" "$(dirname "$0")/screen_reader.py" window "$e2e_dir/names.tsv" "$e2e_pid" ||
         fail "the main window is not what a screen reader should hear"

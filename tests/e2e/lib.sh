@@ -79,10 +79,13 @@ e2e_wait_for_log() {
     e2e_until "${2:-60}" "grep -q -- '$1' '$e2e_log' 2>/dev/null"
 }
 
+# The chooser's title, in the language the test runs the program in.
+e2e_chooser_title=${e2e_chooser_title:-Select Files}
+
 # Presses Set File, waits for the chooser to map and points the keyboard at it.
 e2e_open_chooser() {
     e2e_click 125 68 # Set File
-    e2e_chooser=$(timeout 60 xdotool search --sync --onlyvisible --name '^Select Files$' | head -n 1) ||
+    e2e_chooser=$(timeout 60 xdotool search --sync --onlyvisible --name "^$e2e_chooser_title\$" | head -n 1) ||
         fail "Set File did not show the chooser"
     xdotool mousemove --window "$e2e_chooser" 300 240
     xdotool windowfocus --sync "$e2e_chooser"
@@ -90,5 +93,5 @@ e2e_open_chooser() {
 
 # Waits for the chooser to close; false when it stays.
 e2e_chooser_gone() {
-    e2e_until 60 "! xdotool search --onlyvisible --name '^Select Files\$' >/dev/null"
+    e2e_until 60 "! xdotool search --onlyvisible --name '^$e2e_chooser_title\$' >/dev/null"
 }
