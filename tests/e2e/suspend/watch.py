@@ -108,9 +108,9 @@ def check(case):
         if case.wake is None:
             return wrong + ["no wake-up timer was set"], figures
         figures.append(f"wake asked {case.alarm - case.wake:.3f} s before the alarm by {case.holder}")
-        holder = "dorvane-wake" if case.name == "user" else "dorvane"
-        if case.holder != holder:
-            wrong.append(f"the timer was held by {case.holder}, not by {holder}")
+        # One way to set the timer, as root too: the helper.
+        if case.holder != "dorvane-wake":
+            wrong.append(f"the timer was held by {case.holder}, not by dorvane-wake")
         if case.wake >= case.alarm:
             wrong.append("the wake-up asked for comes only after the alarm")
         figures.append(f"resumed {case.woken - case.wake:+.3f} s from the requested second")
