@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane: builds the real services and opens the main window.
 #include "AccessibleWidgets.h"
+#include "AlarmTimeFile.h"
 #include "CursorBlinkTimeout.h"
-#include "InstanceLog.h"
 #include "DesktopOpener.h"
 #include "DriveMap.h"
-#include "AlarmTimeFile.h"
 #include "Form1.h"
+#include "InstanceLog.h"
 #include "NoticeBox.h"
 #include "PaneFactory.h"
 #include "SequentialFiles.h"
